@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QPointer>
+#include <random>
+
+class QWidget;
+
+// The desktop behind the rules: Qt message boxes, the main window's cursor, QProcess.
+class QtPlatform final : public Platform
+{
+public:
+    // The widget whose pointer shows the carried peg; set once the main window exists.
+    void setPointerWidget(QWidget* widget) { m_pointerWidget = widget; }
+
+    double timeOfDay() const override;
+    void seedRandom(double seed) override;
+    double nextRandom() override;
+
+    void showMessage(const QString& text) override;
+    Answer askYesNoCancel(const QString& text) override;
+
+    void setPointer(int colour) override;
+
+    QString runningExecutable() const override;
+    StartOutcome startProgram(const QString& path) override;
+    [[noreturn]] void endProgram() override;
+
+private:
+    std::mt19937_64 m_generator;
+    QPointer<QWidget> m_pointerWidget;
+};
