@@ -10,8 +10,18 @@ namespace {
 
 // The twelve holes that, all blue, form the hidden screen: a pattern across the six rows.
 constexpr std::array<std::array<int, 2>, 12> hiddenScreenHoles = {{
-    {1, 1}, {1, 2}, {2, 1}, {2, 3}, {3, 1}, {3, 4},
-    {4, 1}, {4, 4}, {5, 1}, {5, 3}, {6, 1}, {6, 2},
+    {1, 1},
+    {1, 2},
+    {2, 1},
+    {2, 3},
+    {3, 1},
+    {3, 4},
+    {4, 1},
+    {4, 4},
+    {5, 1},
+    {5, 3},
+    {6, 1},
+    {6, 2},
 }};
 
 } // namespace
@@ -38,8 +48,7 @@ void Game::DrawSecretCode()
     }
 }
 
-bool Game::ScoreGuess(const KeyGroup& keys, ElementId g1, ElementId g2, ElementId g3,
-                      ElementId g4)
+bool Game::ScoreGuess(const KeyGroup& keys, ElementId g1, ElementId g2, ElementId g3, ElementId g4)
 {
     const std::array<ElementId, 4> guess = {g1, g2, g3, g4};
     const auto code = [this](int column) -> const QString& {
@@ -80,7 +89,8 @@ bool Game::ScoreGuess(const KeyGroup& keys, ElementId g1, ElementId g2, ElementI
 
     bool hiddenScreen = true;
     for (const auto& [row, column] : hiddenScreenHoles)
-        hiddenScreen &= m_board.tag(Board::pegDisplay(row, column)) == QString::number(Colour::blue);
+        hiddenScreen &=
+            m_board.tag(Board::pegDisplay(row, column)) == QString::number(Colour::blue);
     if (hiddenScreen)
         m_platform.showMessage(QString::fromUtf8(Texts::hiddenScreen));
 
@@ -108,9 +118,9 @@ void Game::ok_Click(int /*index*/)
             continue;
         for (int column = 1; column <= 4; ++column)
             m_board.setEnabled(Board::clickTarget(row, column), false);
-        m_lastScore = ScoreGuess(Board::keyGroup(row), Board::pegDisplay(row, 1),
-                                 Board::pegDisplay(row, 2), Board::pegDisplay(row, 3),
-                                 Board::pegDisplay(row, 4));
+        m_lastScore =
+            ScoreGuess(Board::keyGroup(row), Board::pegDisplay(row, 1), Board::pegDisplay(row, 2),
+                       Board::pegDisplay(row, 3), Board::pegDisplay(row, 4));
         if (m_lastScore)
             continue;
         if (row < 6) {
@@ -137,7 +147,8 @@ void Game::AskNewGame()
         const QString program = m_platform.runningExecutable();
         const StartOutcome outcome = m_platform.startProgram(program);
         if (!outcome.started)
-            m_platform.showMessage(QString::fromUtf8(Texts::newGameFailed).arg(program, outcome.error));
+            m_platform.showMessage(
+                QString::fromUtf8(Texts::newGameFailed).arg(program, outcome.error));
         m_platform.endProgram();
     }
 }

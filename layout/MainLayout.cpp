@@ -148,8 +148,8 @@ std::vector<Element> createElements()
     std::vector<Element> elements;
     elements.reserve(designs.size());
     for (const Design& d : designs)
-        elements.push_back({d.name, d.index, QRect(d.x, d.y, d.width, d.height), d.enabled,
-                            d.visible, {}, 0});
+        elements.push_back(
+            {d.name, d.index, QRect(d.x, d.y, d.width, d.height), d.enabled, d.visible, {}, 0});
     return elements;
 }
 

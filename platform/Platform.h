@@ -2,7 +2,12 @@
 
 #include <QString>
 
-enum class Answer { Yes, No, Cancel };
+enum class Answer
+{
+    Yes,
+    No,
+    Cancel
+};
 
 struct StartOutcome
 {

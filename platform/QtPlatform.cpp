@@ -58,8 +58,8 @@ void QtPlatform::showMessage(const QString& text)
 
 Answer QtPlatform::askYesNoCancel(const QString& text)
 {
-    switch (runBox(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                   QMessageBox::Yes)) {
+    switch (
+        runBox(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

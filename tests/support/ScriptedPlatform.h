@@ -8,8 +8,7 @@
 
 // Thrown where the real platform would end the process, so a test sees that nothing ran after.
 struct ProgramEnded
-{
-};
+{};
 
 // A platform for tests: answers prompts from a queue, hands out given random values, and
 // records every message, pointer change and program start.
