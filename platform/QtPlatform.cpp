@@ -14,6 +14,11 @@
 #include <cstdlib>
 #include <unistd.h>
 
+void QtPlatform::setPointerWidget(QWidget* widget)
+{
+    m_pointerWidget = widget;
+}
+
 double QtPlatform::timeOfDay() const
 {
     timespec now{};

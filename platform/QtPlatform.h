@@ -12,7 +12,7 @@ class QtPlatform final : public Platform
 {
 public:
     // The widget whose pointer shows the carried peg; set once the main window exists.
-    void setPointerWidget(QWidget* widget) { m_pointerWidget = widget; }
+    void setPointerWidget(QWidget* widget);
 
     double timeOfDay() const override;
     void seedRandom(double seed) override;
