@@ -1,11 +1,20 @@
 #include "shell/Main.h"
 
+#include "platform/QtPlatform.h"
+
 #include <QApplication>
 
-int main(int argc, char* argv[])
+int main()
 {
-    QApplication app(argc, argv);
-    Main window;
+    // The game reads no command line: Qt is shown only a program name, never the arguments.
+    char name[] = "vore-trelliq";
+    char* arguments[] = {name, nullptr};
+    int count = 1;
+    QApplication app(count, arguments);
+
+    QtPlatform platform;
+    Main window(platform);
+    platform.setPointerWidget(&window);
     window.show();
     return app.exec();
 }

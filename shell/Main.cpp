@@ -1,20 +1,64 @@
 #include "shell/Main.h"
 
 #include "assets/Pictures.h"
+#include "layout/MainLayout.h"
 #include "platform/AppInfo.h"
+#include "platform/Platform.h"
+#include "shell/Centring.h"
+#include "shell/SkinShape.h"
 
+#include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
-Main::Main() : m_skin(Pictures::skin())
+Main::Main(Platform& platform)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_platform(platform),
+      m_skin(Pictures::skin()), m_face(transparentKeyFace(m_skin)), m_game(m_board, platform),
+      m_hand(m_board, platform, m_skin)
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
-    setFixedSize(m_skin.size());
+    setWindowIcon(Pictures::applicationIcon());
+    // Key pixels are painted transparent as well as cut out by the mask, so the outline holds
+    // where a compositor or Wayland ignores the mask for drawing.
+    setAttribute(Qt::WA_TranslucentBackground);
+    for (int colour = 2; colour <= 9; ++colour)
+        m_pegs[colour] = Pictures::peg(colour);
+    m_board.setChangeListener([this](ElementId id) { update(m_board[id].rect); });
+    Form_Load();
+}
+
+void Main::Form_Load()
+{
     m_platform.seedRandom(m_platform.timeOfDay());
+
+    setFixedSize(m_skin.size());
+
+    const QRegion shape = BuildSkinRegion(m_skin);
+    if (shape.isEmpty())
+        clearMask();
+    else
+        setMask(shape);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.topLeft() + centredPosition(area.size(), size()));
+    }
+
+    // Only the centring works in twips; everything from here on is in pixels.
     m_game.DrawSecretCode();
 }
 
-void Main::paintEvent(QPaintEvent*)
+void Main::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_skin);
+    const QRect dirty = event->rect();
+    // Copied as it is, so the key pixels stay fully transparent.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(dirty.topLeft(), m_face, dirty);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    for (const Element& element : m_board.elements()) {
+        if (element.visible && element.picture != 0 && element.rect.intersects(dirty))
+            painter.drawPixmap(element.rect.topLeft(), m_pegs[element.picture]);
+    }
 }

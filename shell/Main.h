@@ -2,22 +2,54 @@
 
 #include "game/Board.h"
 #include "game/Game.h"
-#include "platform/QtPlatform.h"
+#include "pegs/Hand.h"
 
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
+#include <array>
+#include <optional>
 
-// The main window: paints the skin and the board's elements.
+class Platform;
+
+// The main window: a frameless window cut to the shape of the skin, which paints the skin
+// and the pictures of the board's elements, and turns the player's presses and clicks into
+// the game's handlers. Presses where no element takes them land on the skin, picMainSkin,
+// and drag the window.
 class Main : public QWidget
 {
 public:
-    Main();
+    // Loads the window at once, as Form_Load; it is ready to show when this returns.
+    explicit Main(Platform& platform);
+
+    const Board& board() const { return m_board; }
+    const Hand& hand() const { return m_hand; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QtPlatform m_platform;
-    Board m_board;
-    Game m_game{m_board, m_platform};
+    void Form_Load();
+
+    void elementPressed(ElementId id, QPoint point, Qt::MouseButton button);
+    void elementClicked(ElementId id);
+    void picMainSkin_MouseDown(QPoint globalPoint);
+    void minim_Click();
+
+    Platform& m_platform;
     QImage m_skin;
+    QImage m_face;
+    // Indexed by colour number; 0 and 1 stay null.
+    std::array<QPixmap, 10> m_pegs;
+    Board m_board;
+    Game m_game;
+    Hand m_hand;
+    // The element under the left button since it went down; a release over it clicks it.
+    std::optional<ElementId> m_clickCandidate;
+    // Where the pointer holds the window while we move it ourselves, when the window system
+    // would not move it.
+    std::optional<QPoint> m_moveGrip;
 };

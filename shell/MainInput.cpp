@@ -1,0 +1,83 @@
+// The main window's mouse handling: which element takes a press, what counts as a click, and
+// the handlers of the window's own buttons.
+
+#include "layout/MainLayout.h"
+#include "shell/Main.h"
+
+#include <QMouseEvent>
+#include <QWindow>
+#include <utility>
+
+void Main::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    // The mask keeps presses on cut-away pixels from reaching us; where the window system
+    // passes them anyway they belong to whatever lies behind, not to the skin.
+    if (!mask().isEmpty() && !mask().contains(point)) {
+        event->ignore();
+        return;
+    }
+    if (const auto target = MainLayout::elementAt(m_board.elements(), point))
+        elementPressed(*target, point, event->button());
+    else
+        picMainSkin_MouseDown(event->globalPosition().toPoint());
+}
+
+void Main::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_moveGrip)
+        move(event->globalPosition().toPoint() - *m_moveGrip);
+}
+
+void Main::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton)
+        m_moveGrip.reset();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const auto pressed = std::exchange(m_clickCandidate, std::nullopt);
+    if (pressed &&
+        MainLayout::elementAt(m_board.elements(), event->position().toPoint()) == pressed)
+        elementClicked(*pressed);
+}
+
+void Main::elementPressed(ElementId id, QPoint point, Qt::MouseButton button)
+{
+    const Element& element = m_board[id];
+    if (element.name == "koliky") {
+        m_hand.koliky_MouseDown(element.index, point - element.rect.topLeft());
+        return;
+    }
+    // The other elements answer a click of the left button, as a button does; a press of
+    // another button on them does nothing, not even drag the window.
+    if (button == Qt::LeftButton)
+        m_clickCandidate = id;
+}
+
+void Main::elementClicked(ElementId id)
+{
+    const Element& element = m_board[id];
+    const std::string_view name = element.name;
+    if (name == "ok")
+        m_game.ok_Click(element.index);
+    else if (name == "kon")
+        m_game.kon_Click();
+    else if (name == "minim")
+        minim_Click();
+    else if (name.size() == 3 && name[0] == 'i')
+        m_hand.i_Click(name[1] - '0', name[2] - '0');
+}
+
+void Main::picMainSkin_MouseDown(QPoint globalPoint)
+{
+    // Any button drags. The window system moves the window where it can; without a window
+    // manager it refuses, and the window follows the pointer until every button is up.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_moveGrip = globalPoint - pos();
+}
+
+void Main::minim_Click()
+{
+    setWindowState(windowState() | Qt::WindowMinimized);
+}
