@@ -1,0 +1,60 @@
+#include "assets/draw/Lighting.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// How much of the lamp a sample sees past the relief between it and the lamp: 1 in full light,
+// falling softly to 0 behind a taller part.
+float lampVisibility(const Surface& surface, int x, int y, const Light& light)
+{
+    const Vec3 towards = light.direction;
+    const float flat = std::hypot(towards.x, towards.y);
+    const float rise = towards.z / flat; // height gained per skin pixel walked towards the lamp
+    const float stepX = towards.x / flat;
+    const float stepY = towards.y / flat;
+    const float startHeight = surface.height.at(x, y) + 0.05f;
+    const float scale = float(surface.scale);
+    float visibility = 1;
+    // The tallest relief stands about 30 pixels above the lowest floor.
+    for (float walked = 0.5f; walked < 40; walked += walked < 6 ? 0.5f : 1.0f) {
+        const float rayHeight = startHeight + rise * walked;
+        const int sx = x + int(std::lround(stepX * walked * scale));
+        const int sy = y + int(std::lround(stepY * walked * scale));
+        if (!surface.height.contains(sx, sy))
+            break;
+        const float above = rayHeight - surface.height.at(sx, sy);
+        visibility = std::min(visibility, light.shadowHardness * above / walked);
+        if (visibility <= 0)
+            return 0;
+    }
+    return std::clamp(visibility, 0.0f, 1.0f);
+}
+
+} // namespace
+
+Grid<Rgb> shade(const Surface& surface, const Light& light)
+{
+    // Samples below the mean height around them sit in a crevice that the room's light reaches
+    // less.
+    const Field around = blurred(surface.height, 4 * surface.scale);
+    const Vec3 halfway = normalized(light.direction + Vec3{0, 0, 1});
+    Grid<Rgb> colours(surface.height.width(), surface.height.height());
+    for (int y = 0; y < colours.height(); ++y) {
+        for (int x = 0; x < colours.width(); ++x) {
+            if (surface.material.at(x, y) == Material::Empty)
+                continue;
+            const Vec3 n = surface.normal.at(x, y);
+            const float depth = std::max(0.0f, around.at(x, y) - surface.height.at(x, y));
+            const float occlusion = std::clamp(1 - 0.035f * depth, 0.6f, 1.0f);
+            const float facing = std::max(0.0f, dot(n, light.direction)) / light.direction.z;
+            const float lit = lampVisibility(surface, x, y, light);
+            const float diffuse = light.ambient * occlusion + (1 - light.ambient) * facing * lit;
+            const float highlight = surface.gloss.at(x, y) * lit *
+                                    std::pow(std::max(0.0f, dot(n, halfway)), light.shininess);
+            colours.at(x, y) = surface.albedo.at(x, y) * diffuse + Rgb{1, 1, 1} * highlight;
+        }
+    }
+    return colours;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "assets/draw/Surface.h"
+
+#include <QPointF>
+
+// The open box of loose pegs, lying turned by about 45 degrees beside the board: a rectangle
+// given by three of its corners, with a flat rim, rounded walls and a floor.
+class Tray
+{
+public:
+    // Where the walls are: from the outer edge inwards, distances in skin pixels.
+    static constexpr float outerBevel = 2.5f;
+    static constexpr float rimWidth = 6.5f;
+    static constexpr float floorStart = 12.0f;
+    static constexpr float rimHeight = 16.0f;
+    static constexpr float floorHeight = 4.0f;
+
+    Tray();
+
+    // How far a point lies inside the outer edge; negative outside.
+    float depthInside(QPointF point) const;
+    // A point of the tray from its position along the long side and across it, both 0 to 1.
+    QPointF pointAt(float along, float across) const;
+
+    // Lays the tray's relief into the surface.
+    void build(Surface& surface) const;
+
+private:
+    QPointF m_top;
+    QPointF m_alongEdge;  // from the top corner to the right corner
+    QPointF m_acrossEdge; // from the right corner to the bottom corner
+    float m_length;
+    float m_width;
+};
+
+// Heaps loose pegs of every colour into the tray, each lying on what lies under it.
+void heapPegs(Surface& surface, const Tray& tray);
