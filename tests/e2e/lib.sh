@@ -250,3 +250,71 @@ tray_colours() {
         [[ -z "${!var:-}" ]] || printf '%s ' "$colour"
     done
 }
+
+# place_peg COLOUR HOLE: takes a peg of COLOUR from the tray and drops it into HOLE (i11 ...).
+place_peg() {
+    pick_colour "$1"
+    click_element "$2"
+}
+
+# The label of the confirm element that lies over the key places of row R.
+confirm_of_row() {
+    echo "ok_$((6 - $1))"
+}
+
+# changed_between SHOT-A SHOT-B FIRST LAST: the number of pixels that differ between two
+# screenshots within the box from element FIRST's top-left to element LAST's bottom-right.
+changed_between() {
+    local first="elem_$3" last="elem_$4" x y right bottom lx ly lw lh
+    read -r x y _ <<<"${!first}"
+    read -r lx ly lw lh <<<"${!last}"
+    right=$((lx + lw))
+    bottom=$((ly + lh))
+    "$helpers/skin-probe" diff "$1" "$2" "$((win_x + x))" "$((win_y + y))" \
+        "$((right - x))" "$((bottom - y))"
+}
+
+# drag_from X Y BUTTON DX DY: presses BUTTON at a skin point, moves the pointer by (DX, DY) and
+# lets go. The pause after the press gives the window manager time to take over a move before
+# the pointer moves; without it openbox may stay in its move mode and swallow the next click.
+drag_from() {
+    pointer_to "$1" "$2"
+    xdotool mousedown "$3" sleep 0.1 mousemove_relative -- "$4" "$5" mouseup "$3"
+}
+
+# prepare_sync: learns the pointer pictures of two tray colours for sync_with_game. Call it
+# while nothing else goes on, right after start_session.
+prepare_sync() {
+    local colour before px py
+    read -r -a sync_colours <<<"$(tray_colours)"
+    ((${#sync_colours[@]} >= 2)) || fail "the tray of the skin offers fewer than two colours"
+    sync_cursors=()
+    for colour in "${sync_colours[@]:0:2}"; do
+        point_of "palette_$colour"
+        pointer_to "$px" "$py"
+        before=$(cursor_image)
+        xdotool click 1
+        wait_until 10 "the pointer shows a peg of colour $colour" cursor_is_not "$before"
+        sync_cursors+=("$(cursor_image)")
+    done
+    sync_presses=0
+}
+
+# sync_with_game DESCRIPTION: proves that the game has handled every earlier input. A press on
+# the tray shows its peg as the pointer only when the game gets to it; comparing with the
+# learnt picture, not just with the picture before, keeps the window manager's own pointer
+# (while it moves a window) from passing for it. Alternates between the two colours, as the
+# hand holds the second one after prepare_sync.
+sync_with_game() {
+    local px py i=$((sync_presses % 2))
+    sync_presses=$((sync_presses + 1))
+    point_of "palette_${sync_colours[i]}"
+    pointer_to "$px" "$py"
+    xdotool click 1
+    wait_until 10 "$1" cursor_is "${sync_cursors[i]}"
+}
+
+window_at() {
+    read_geometry
+    [[ "$win_x $win_y" == "$1 $2" ]]
+}

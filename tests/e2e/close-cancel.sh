@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The close button asks about a new game in the middle of a game; Cancel (Escape) leaves the
+# board and the peg in hand as they were.
+source "$(dirname "$0")/lib.sh"
+start_session
+
+read -r first second _ <<<"$(tray_colours)"
+[[ -n "${second:-}" ]] || fail "the tray of the skin offers fewer than two peg colours"
+point_of bare_skin
+pointer_to "$px" "$py"
+empty_hand=$(cursor_image)
+place_peg "$first" i11
+place_peg "$second" i13
+pick_colour "$first"
+pointer_to "$px" "$py"
+wait_until 10 "the pointer shows the carried peg" cursor_is_not "$empty_hand"
+pointer_away
+wait_until 10 "row 1 shows the placed pegs" board_shows "p11=$first" "p13=$second"
+before=$shot
+pointer_to "$px" "$py"
+carrying=$(cursor_image)
+
+click_element kon
+wait_until 20 "the new-game question opens" eval '(($(window_count "Vore TRELLIQ") == 2))'
+prompt=$(windows_titled 'Vore TRELLIQ' | grep -vx "$main_window")
+[[ "$(xprop -id "$prompt" _NET_WM_STATE)" == *_NET_WM_STATE_MODAL* ]] ||
+    fail "the new-game question is not modal"
+xdotool windowactivate --sync "$prompt" key Escape
+wait_until 20 "the question closes" eval '(($(window_count "Vore TRELLIQ") == 1))'
+kill -0 "$game_pid" || fail "the game ended on Cancel"
+
+pointer_away
+screenshot
+(($(differing_pixels "$before" "$shot") == 0)) || fail "Cancel changed the window"
+pointer_to "$px" "$py"
+[[ "$(cursor_image)" == "$carrying" ]] || fail "the peg in hand was lost on Cancel"
+
+note "the question came and went; the board and the hand are unchanged"
