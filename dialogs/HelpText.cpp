@@ -61,11 +61,29 @@ namespace HelpText {
 QString decode(const QByteArray& bytes, Ending ending)
 {
     const qsizetype tail = ending == Ending::CutShort ? unfinishedUtf8Tail(bytes) : 0;
-    QStringDecoder utf8(QStringConverter::Utf8);
+    // Stateless, so that bytes ending inside a character count as an error.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(QByteArrayView(bytes).first(bytes.size() - tail));
     if (!utf8.hasError())
         return text;
     return decodeWindows1250(bytes);
+}
+
+QString breakLongLines(const QString& text, qsizetype longest)
+{
+    QString broken;
+    broken.reserve(text.size() + text.size() / longest);
+    qsizetype lineLength = 0;
+    for (const QChar character : text) {
+        const bool endsLine = character == u'\n' || character == u'\r';
+        if (!endsLine && lineLength >= longest && !character.isLowSurrogate()) {
+            broken += u'\n';
+            lineLength = 0;
+        }
+        broken += character;
+        lineLength = endsLine ? 0 : lineLength + 1;
+    }
+    return broken;
 }
 
 } // namespace HelpText

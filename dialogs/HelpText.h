@@ -17,4 +17,10 @@ enum class Ending
 // undefined become U+FFFD.
 QString decode(const QByteArray& bytes, Ending ending);
 
+// Laying out a line takes time that grows with the square of its length, and a text view lays
+// out a whole line as soon as any of it shows: one line of megabytes would freeze the window
+// for minutes. Breaks every line longer than longest characters into pieces of that length,
+// never between the two halves of a surrogate pair.
+QString breakLongLines(const QString& text, qsizetype longest);
+
 } // namespace HelpText

@@ -27,9 +27,10 @@ void keepOffTaskbar(QWidget& window)
 {
     // Qt sets no skip-taskbar state for any window type, so the state goes on the window here.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    // The offscreen platform offers the interface too, with no connection behind it.
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return;
-    xcb_connection_t* connection = x11->connection();
     const xcb_atom_t state = internAtom(connection, "_NET_WM_STATE");
     const xcb_atom_t skipTaskbar = internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
     if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE)

@@ -5,7 +5,6 @@
 #include "dialogs/SideWindowFrame.h"
 #include "platform/AppInfo.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -59,6 +58,8 @@ frmAbout::frmAbout()
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setGeometry(280, 208, 100, 28);
+    // Enter presses the default button; QDialog turns Esc into reject(), which closes, and so
+    // unloads, the dialog just as OK does.
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
@@ -95,16 +96,6 @@ void frmAbout::Form_Load()
 void frmAbout::cmdOK_Click()
 {
     close();
-}
-
-void frmAbout::keyPressEvent(QKeyEvent* event)
-{
-    // Esc presses OK, as Enter does, rather than QDialog's reject.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        m_cmdOK->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmAbout::paintEvent(QPaintEvent* event)

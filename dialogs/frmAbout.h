@@ -15,7 +15,6 @@ public:
     frmAbout();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "dialogs/helpme.h"
 
 #include "dialogs/HelpFile.h"
+#include "dialogs/HelpText.h"
 #include "dialogs/SideWindowFrame.h"
 
 #include <QPlainTextEdit>
@@ -8,6 +9,8 @@
 namespace {
 
 constexpr QSize innerSize(465, 369);
+// Far longer than any paragraph a person writes, short enough to lay out at once.
+constexpr qsizetype longestLine = 4096;
 
 } // namespace
 
@@ -32,5 +35,5 @@ helpme::helpme(const QString& folder) : m_folder(folder)
 
 void helpme::Form_Load()
 {
-    m_text->setPlainText(HelpFile::read(m_folder));
+    m_text->setPlainText(HelpText::breakLongLines(HelpFile::read(m_folder), longestLine));
 }

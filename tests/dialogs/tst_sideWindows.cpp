@@ -1,0 +1,90 @@
+#include "SideWindowProbe.h"
+#include "assets/Pictures.h"
+#include "dialogs/SideWindows.h"
+
+#include <QScreen>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+class SideWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QWidget* open(const QString& name)
+    {
+        if (name == u"frmAbout"_s)
+            showAboutDialog();
+        else
+            showHelpWindow(m_folder.path());
+        const QList<QWidget*> windows = windowsNamed(name);
+        return windows.size() == 1 ? windows.first() : nullptr;
+    }
+
+    QTemporaryDir m_folder;
+
+private slots:
+    void cleanup() { closeSideWindows(); }
+
+    void eachWindow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("About") << u"frmAbout"_s << QSize(385, 241);
+        QTest::newRow("Help") << u"helpme"_s << QSize(465, 369);
+    }
+
+    void fixedUnownedFrameWithTheApplicationIcon_data() { eachWindow_data(); }
+    void fixedUnownedFrameWithTheApplicationIcon()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QWidget* window = open(name);
+        QVERIFY(window);
+        QCOMPARE(window->minimumSize(), size);
+        QCOMPARE(window->maximumSize(), size);
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        QVERIFY(!window->parentWidget());
+        QVERIFY(!window->isModal());
+        QCOMPARE(window->windowIcon().pixmap(32).toImage(),
+                 Pictures::applicationIcon().pixmap(32).toImage());
+    }
+
+    void centredAgainOnEveryLoad_data() { eachWindow_data(); }
+    void centredAgainOnEveryLoad()
+    {
+        QFETCH(QString, name);
+        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        for (int load = 0; load < 2; ++load) {
+            QWidget* window = open(name);
+            QVERIFY(window);
+            // Odd sizes and frame margins leave up to a pixel of rounding on each axis.
+            const QPoint offset = window->geometry().center() - centre;
+            QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
+                     qPrintable(QDebug::toString(offset)));
+            window->move(0, 0);
+            QVERIFY(closeAndWaitUntilGone(window));
+        }
+    }
+
+    void openingTwiceBringsTheSameWindowToTheFront_data() { eachWindow_data(); }
+    void openingTwiceBringsTheSameWindowToTheFront()
+    {
+        QFETCH(QString, name);
+        QWidget* first = open(name);
+        QVERIFY(first);
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        QWidget* other = open(name == u"frmAbout"_s ? u"helpme"_s : u"frmAbout"_s);
+        QVERIFY(other);
+        QVERIFY(QTest::qWaitForWindowActive(other));
+
+        QCOMPARE(open(name), first);
+        QVERIFY(QTest::qWaitForWindowActive(first));
+    }
+};
+
+QTEST_MAIN(SideWindowsTest)
+#include "tst_sideWindows.moc"
