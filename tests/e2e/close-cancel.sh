@@ -21,12 +21,12 @@ pointer_to "$px" "$py"
 carrying=$(cursor_image)
 
 click_element kon
-wait_until 20 "the new-game question opens" eval '(($(window_count "Vore TRELLIQ") == 2))'
+wait_until 20 "the new-game question opens" window_count_is 'Vore TRELLIQ' 2
 prompt=$(windows_titled 'Vore TRELLIQ' | grep -vx "$main_window")
 [[ "$(xprop -id "$prompt" _NET_WM_STATE)" == *_NET_WM_STATE_MODAL* ]] ||
     fail "the new-game question is not modal"
 xdotool windowactivate --sync "$prompt" key Escape
-wait_until 20 "the question closes" eval '(($(window_count "Vore TRELLIQ") == 1))'
+wait_until 20 "the question closes" window_count_is 'Vore TRELLIQ' 1
 kill -0 "$game_pid" || fail "the game ended on Cancel"
 
 pointer_away

@@ -100,6 +100,11 @@ window_count() {
     windows_titled "$1" | grep -c . || true
 }
 
+# window_count_is TITLE N
+window_count_is() {
+    (($(window_count "$1") == $2))
+}
+
 find_main_window() {
     main_window=$(windows_titled 'Vore TRELLIQ' | head -n 1)
     [[ -n "$main_window" ]]
@@ -112,6 +117,10 @@ start_game() {
     wait_until 60 "the game's window is mapped" find_main_window
     read_geometry
 }
+
+# Facts about the skin and the element table, set by start_session (see skin-probe facts).
+# shellcheck disable=SC2034 # read by the test scripts
+declare skin_width skin_height nonkey_pixels key_corners bare_skin
 
 # Starts the X server, the window manager and the game; loads the facts about the skin.
 start_session() {

@@ -22,10 +22,10 @@ only_window() {
 }
 
 click_element about
-wait_until 20 "the About dialog opens" eval '(($(window_count "$about_title") == 1))'
+wait_until 20 "the About dialog opens" window_count_is "$about_title" 1
 about_window=$(windows_titled "$about_title")
 click_element help
-wait_until 20 "the Help window opens" eval '(($(window_count "$help_title") == 1))'
+wait_until 20 "the Help window opens" window_count_is "$help_title" 1
 help_window=$(windows_titled "$help_title")
 wait_until 10 "the Help window is in front" on_top "$help_window"
 
@@ -41,7 +41,7 @@ only_window "$help_title" "$help_window"
 only_window "$about_title" "$about_window"
 
 xdotool windowactivate --sync "$about_window" key Escape
-wait_until 10 "Escape closes the About dialog" eval '(($(window_count "$about_title") == 0))'
+wait_until 10 "Escape closes the About dialog" window_count_is "$about_title" 0
 only_window "$help_title" "$help_window"
 (($(window_count 'Vore TRELLIQ') == 1)) || fail "the game's window is gone"
 

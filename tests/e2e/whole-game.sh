@@ -15,15 +15,18 @@ start_shot=$shot
 
 row_colour=()
 for row in 1 2 3 4 5 6; do
-    row_colour[$row]=${colours[(row - 1) % ${#colours[@]}]}
+    row_colour[row]=${colours[(row - 1) % ${#colours[@]}]}
     for column in 1 2 3 4; do
         place_peg "${row_colour[$row]}" "i$row$column"
     done
     click_element "$(confirm_of_row "$row")"
 done
 pointer_away
-wait_until 20 "the code is shown" \
-    eval 'read_board; [[ "${board[m1]}${board[m2]}${board[m3]}${board[m4]}" =~ ^[2-7]{4}$ ]]'
+code_shown() {
+    read_board
+    [[ "${board[m1]}${board[m2]}${board[m3]}${board[m4]}" =~ ^[2-7]{4}$ ]]
+}
+wait_until 20 "the code is shown" code_shown
 end_shot=$shot
 
 code="${board[m1]} ${board[m2]} ${board[m3]} ${board[m4]}"
@@ -47,10 +50,10 @@ done
 
 # Over: a confirm asks about a new game; Cancel (Escape) keeps everything as it is.
 click_element "$(confirm_of_row 6)"
-wait_until 20 "the new-game question opens" eval '(($(window_count "Vore TRELLIQ") == 2))'
+wait_until 20 "the new-game question opens" window_count_is 'Vore TRELLIQ' 2
 prompt=$(windows_titled 'Vore TRELLIQ' | grep -vx "$main_window")
 xdotool windowactivate --sync "$prompt" key Escape
-wait_until 20 "the question closes" eval '(($(window_count "Vore TRELLIQ") == 1))'
+wait_until 20 "the question closes" window_count_is 'Vore TRELLIQ' 1
 kill -0 "$game_pid" || fail "the game ended on Cancel"
 pointer_away
 screenshot
