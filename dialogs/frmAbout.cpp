@@ -46,6 +46,19 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect place, QColor textCol
     return label;
 }
 
+// The box is sized for the small bitmap font the dialog was drawn with; most desktop fonts are
+// larger and would cut the end of the text off. Steps the font down until the text fits.
+void shrinkUntilTextFits(QLabel* label)
+{
+    QFont font = label->font();
+    constexpr qreal smallestPointSize = 6;
+    while (label->heightForWidth(label->width()) > label->height() &&
+           font.pointSizeF() - 0.5 >= smallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
+}
+
 } // namespace
 
 frmAbout::frmAbout()
@@ -72,6 +85,7 @@ frmAbout::frmAbout()
     m_lblDescription = makeLabel(this, "lblDescription", QRect(8, 83, 371, 110), black);
     m_lblDescription->setWordWrap(true);
     m_lblDescription->setText(QString::fromUtf8(AboutTexts::description));
+    shrinkUntilTextFits(m_lblDescription);
 
     m_lblDisclaimer = makeLabel(this, "lblDisclaimer", QRect(8, 208, 258, 31), black);
     m_lblTitle = makeLabel(this, "lblTitle", QRect(96, 16, 275, 32), black);
