@@ -37,12 +37,21 @@ void drawPeg(QPainter& painter, QPointF centre, qreal radius, int colour)
     painter.drawEllipse(centre, radius, radius);
 }
 
-void drawTray(QPainter& painter)
+// Below this size a pixel is too coarse for key pegs and the smallest loose pegs.
+constexpr int smallestDetailedSize = 32;
+
+enum class Detail
+{
+    Full,
+    Reduced
+};
+
+void drawTray(QPainter& painter, Detail detail)
 {
     painter.save();
-    painter.translate(45, 25);
+    painter.translate(43.5, 22);
     painter.rotate(45);
-    const QRectF outer(-24, -9, 48, 18);
+    const QRectF outer(-19, -8, 38, 16);
     QLinearGradient wall(outer.topLeft(), outer.bottomRight());
     wall.setColorAt(0, plastic(1.45));
     wall.setColorAt(1, plastic(0.8));
@@ -52,19 +61,21 @@ void drawTray(QPainter& painter)
     painter.setBrush(plastic(0.6));
     painter.drawRoundedRect(outer.adjusted(3, 3, -3, -3), 1.5, 1.5);
     Random random(3);
-    for (int i = 0; i < 30; ++i) {
-        const QPointF place(random.between(-19, 19), random.between(-4.5f, 4.5f));
-        drawPeg(painter, place, i % 6 == 5 ? 1.6 : 2.6, 2 + i % 8);
+    const int pegs = detail == Detail::Full ? 26 : 10;
+    for (int i = 0; i < pegs; ++i) {
+        const QPointF place(random.between(-14.5f, 14.5f), random.between(-3.5f, 3.5f));
+        const int colour = detail == Detail::Full ? 2 + i % 8 : 2 + i % 6;
+        drawPeg(painter, place, colour >= 8 ? 1.6 : 2.6, colour);
     }
     painter.restore();
 }
 
-void drawBoard(QPainter& painter)
+void drawBoard(QPainter& painter, Detail detail)
 {
     painter.save();
-    painter.translate(22, 36);
+    painter.translate(21, 35);
     painter.rotate(-14);
-    const QRectF plate(-14, -26, 28, 52);
+    const QRectF plate(-13, -25, 26, 50);
     QLinearGradient face(plate.topLeft(), plate.bottomRight());
     face.setColorAt(0, plastic(1.5));
     face.setColorAt(1, plastic(0.85));
@@ -81,11 +92,13 @@ void drawBoard(QPainter& painter)
         {7, 5, 2, 3},
     }};
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        const qreal y = -19 + qreal(row) * 8.2;
+        const qreal y = -18.5 + qreal(row) * 7.9;
         for (std::size_t column = 0; column < 4; ++column)
-            drawPeg(painter, QPointF(-2.5 + qreal(column) * 4.8, y), 2.1, rows[row][column]);
-        drawPeg(painter, QPointF(-10, y - 1.3), 1.1, row % 2 == 0 ? 8 : 9);
-        drawPeg(painter, QPointF(-7.4, y + 1.3), 1.1, 9);
+            drawPeg(painter, QPointF(-2 + qreal(column) * 4.5, y), 2.0, rows[row][column]);
+        if (detail == Detail::Full) {
+            drawPeg(painter, QPointF(-9.4, y - 1.3), 1.1, row % 2 == 0 ? 8 : 9);
+            drawPeg(painter, QPointF(-6.8, y + 1.3), 1.1, 9);
+        }
     }
     painter.restore();
 }
@@ -100,8 +113,9 @@ QImage drawApplicationIcon(int size)
         QPainter painter(&icon);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(size / designSize, size / designSize);
-        drawTray(painter);
-        drawBoard(painter);
+        const Detail detail = size < smallestDetailedSize ? Detail::Reduced : Detail::Full;
+        drawTray(painter, detail);
+        drawBoard(painter, detail);
     }
     // The icon's mask has one bit a pixel: a pixel mostly covered keeps its colour, unblended,
     // and the rest becomes fully transparent.

@@ -120,7 +120,7 @@ void build(Surface& surface)
             float height = baseHeight + (plateHeight - baseHeight) * std::sqrt(edge);
             height += 2.5f * smoothStep(panelRise.at(x, y) * 1.4f - 0.2f);
             height -= 1.2f * smoothStep(titleSink.at(x, y) * 1.4f - 0.2f);
-            height += 1.6f * letters.at(x, y) + 0.6f * printed.at(x, y);
+            height += 2.2f * letters.at(x, y) + 0.8f * printed.at(x, y);
             height -= hole.depth;
             height += 0.035f * grain.at(float(point.x()), float(point.y()));
             surface.height.at(x, y) = height;
@@ -128,7 +128,9 @@ void build(Surface& surface)
 
             const float tone = 1 + 0.05f * mottling.at(float(point.x()), float(point.y())) +
                                0.025f * speckle.at(float(point.x()), float(point.y()));
-            const Rgb plastic = Materials::plastic * (tone * (1 - 0.65f * hole.floor));
+            // The tops of raised letters are rubbed smooth and catch a little more light.
+            const float lift = 1 + 0.12f * letters.at(x, y);
+            const Rgb plastic = Materials::plastic * (tone * lift * (1 - 0.65f * hole.floor));
             surface.albedo.at(x, y) = mix(plastic, Materials::printInk, printed.at(x, y));
             surface.gloss.at(x, y) = Materials::plasticGloss + 0.2f * printed.at(x, y);
             surface.material.at(x, y) = Material::Board;

@@ -18,10 +18,11 @@ QPainterPath centred(const QPainterPath& path, QPointF centre)
     return path.translated(centre - path.boundingRect().center());
 }
 
-// Letters rise from the plastic with a rounded shoulder about a pixel wide.
+// Letters rise from the plastic with a rounded shoulder under a pixel wide.
 Field raised(const Surface& surface, const std::function<void(QPainter&)>& draw)
 {
-    return blurred(coverage(surface.height.size(), float(surface.scale), draw), surface.scale);
+    return blurred(coverage(surface.height.size(), float(surface.scale), draw),
+                   surface.scale * 2 / 3);
 }
 
 } // namespace

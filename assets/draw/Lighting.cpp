@@ -7,9 +7,8 @@ namespace {
 
 // How much of the lamp a sample sees past the relief between it and the lamp: 1 in full light,
 // falling softly to 0 behind a taller part.
-float lampVisibility(const Surface& surface, int x, int y, const Light& light)
+float lampVisibility(const Surface& surface, int x, int y, Vec3 towards, float hardness)
 {
-    const Vec3 towards = light.direction;
     const float flat = std::hypot(towards.x, towards.y);
     const float rise = towards.z / flat; // height gained per skin pixel walked towards the lamp
     const float stepX = towards.x / flat;
@@ -25,7 +24,7 @@ float lampVisibility(const Surface& surface, int x, int y, const Light& light)
         if (!surface.height.contains(sx, sy))
             break;
         const float above = rayHeight - surface.height.at(sx, sy);
-        visibility = std::min(visibility, light.shadowHardness * above / walked);
+        visibility = std::min(visibility, hardness * above / walked);
         if (visibility <= 0)
             return 0;
     }
@@ -39,18 +38,28 @@ Grid<Rgb> shade(const Surface& surface, const Light& light)
     // Samples below the mean height around them sit in a crevice that the room's light reaches
     // less.
     const Field around = blurred(surface.height, 4 * surface.scale);
-    const Vec3 halfway = normalized(light.direction + Vec3{0, 0, 1});
+    const Vec3 toLampFromMiddle = light.lamp - light.middle;
+    const float middleDistance = length(toLampFromMiddle);
+    const float middleElevation = toLampFromMiddle.z / middleDistance;
     Grid<Rgb> colours(surface.height.width(), surface.height.height());
     for (int y = 0; y < colours.height(); ++y) {
         for (int x = 0; x < colours.width(); ++x) {
             if (surface.material.at(x, y) == Material::Empty)
                 continue;
+            const Vec3 point{surface.skinX(x), surface.skinY(y), surface.height.at(x, y)};
+            const Vec3 toLamp = light.lamp - point;
+            const float distance = length(toLamp);
+            const Vec3 towards = toLamp * (1 / distance);
+            const Vec3 halfway = normalized(towards + normalized(light.camera - point));
             const Vec3 n = surface.normal.at(x, y);
+
+            const float strength = (middleDistance / distance) * (middleDistance / distance);
             const float depth = std::max(0.0f, around.at(x, y) - surface.height.at(x, y));
             const float occlusion = std::clamp(1 - 0.035f * depth, 0.6f, 1.0f);
-            const float facing = std::max(0.0f, dot(n, light.direction)) / light.direction.z;
-            const float lit = lampVisibility(surface, x, y, light);
-            const float diffuse = light.ambient * occlusion + (1 - light.ambient) * facing * lit;
+            const float facing = std::max(0.0f, dot(n, towards)) / middleElevation;
+            const float lit = lampVisibility(surface, x, y, towards, light.shadowHardness);
+            const float diffuse =
+                light.ambient * occlusion + (1 - light.ambient) * facing * lit * strength;
             const float highlight = surface.gloss.at(x, y) * lit *
                                     std::pow(std::max(0.0f, dot(n, halfway)), light.shininess);
             colours.at(x, y) = surface.albedo.at(x, y) * diffuse + Rgb{1, 1, 1} * highlight;

@@ -2,20 +2,37 @@
 
 #include "assets/draw/Surface.h"
 
-// A soft lamp from the top left, as in a room with one window.
+// One lamp above and off the top-left corner, and a camera above the middle of the picture.
+// Both stand at a finite distance, so the light weakens and its reflection on level plastic
+// fades from the top left to the bottom right, as in a photograph. Positions in skin pixels,
+// the height above the table as z.
 struct Light
 {
-    // Towards the lamp, of unit length.
-    Vec3 direction = normalized({-0.62f, -0.78f, 1.5f});
+    // The point of the table under the camera: a level surface there in full light shows its
+    // albedo unchanged.
+    Vec3 middle{224, 281, 0};
+    Vec3 lamp{-600, -800, 1600};
+    Vec3 camera{224, 281, 1200};
     // The share of light that reaches even a surface in shadow, from the room around.
     float ambient = 0.65f;
     // Narrow highlights for polished plastic, wide ones for a satin finish.
-    float shininess = 24;
+    float shininess = 40;
     // How far a shadow's edge blurs with distance: larger is sharper.
     float shadowHardness = 3;
+
+    // The same lamp and camera moved along the table to stand over another point, for small
+    // pictures that must look as if they lay in the middle of the skin.
+    Light over(Vec3 point) const
+    {
+        const Vec3 shift = point - middle;
+        Light moved = *this;
+        moved.middle = point;
+        moved.lamp = lamp + shift;
+        moved.camera = camera + shift;
+        return moved;
+    }
 };
 
 // The colour of every sample of a surface under a light: diffuse light with soft cast shadows,
-// darker crevices and highlights on glossy parts. A level surface in full light shows its
-// albedo unchanged.
+// darker crevices and highlights on glossy parts.
 Grid<Rgb> shade(const Surface& surface, const Light& light);

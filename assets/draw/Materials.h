@@ -9,10 +9,10 @@ namespace Materials {
 
 // Brown moulded plastic of the board and the tray.
 inline const Rgb plastic = rgb8(130, 65, 40);
-inline constexpr float plasticGloss = 0.14f;
+inline constexpr float plasticGloss = 0.12f;
 // The paint of the name in script on the board.
-inline const Rgb printInk = rgb8(228, 200, 138);
-inline constexpr float pegGloss = 0.4f;
+inline const Rgb printInk = rgb8(224, 190, 118);
+inline constexpr float pegGloss = 0.7f;
 
 struct PegPaint
 {

@@ -32,7 +32,7 @@ Rendering render(int colour, Rgb albedo)
     peg.albedo = albedo;
     Surface surface(QSize(iconSize, iconSize), samplesAcross);
     placePeg(surface, peg, Materials::pegGloss);
-    const Grid<Rgb> lit = shade(surface, Light{});
+    const Grid<Rgb> lit = shade(surface, Light{}.over({16, 16, 0}));
 
     Rendering result{QImage(iconSize, iconSize, QImage::Format_ARGB32), {}};
     result.image.fill(Qt::transparent);

@@ -2,6 +2,7 @@
 
 #include "assets/draw/Board.h"
 #include "assets/draw/Lighting.h"
+#include "assets/draw/Random.h"
 #include "assets/draw/TitleStrip.h"
 #include "assets/draw/Tray.h"
 #include "layout/MainLayout.h"
@@ -16,6 +17,9 @@ namespace {
 // inside the shapes.
 constexpr int samplesAcross = 3;
 constexpr QRgb key = 0xffff00ff;
+// A photograph is never perfectly smooth: every pixel is a little lighter or darker, by up to
+// this many levels.
+constexpr float sensorNoise = 2.5f;
 
 int channel(float value)
 {
@@ -49,6 +53,7 @@ QImage drawSkin()
     QImage skin(MainLayout::skinSize, QImage::Format_RGB32);
     skin.fill(key);
     constexpr int samples = samplesAcross * samplesAcross;
+    Random noise(17);
     for (int y = 0; y < skin.height(); ++y) {
         for (int x = 0; x < skin.width(); ++x) {
             // A pixel belongs to the shape when most of its samples do; its colour is the
@@ -70,7 +75,8 @@ QImage drawSkin()
             }
             if (2 * inside <= samples)
                 continue;
-            const Rgb mean = sum * (1.0f / float(inside));
+            const float speck = noise.between(-sensorNoise, sensorNoise) / 255;
+            const Rgb mean = sum * (1.0f / float(inside)) + Rgb{speck, speck, speck};
             const int r = channel(mean.r);
             const int g = channel(mean.g);
             const int b = channel(mean.b);

@@ -30,8 +30,8 @@ float wallProfile(float inside)
 // The corners are pushed out a little beyond the places they should reach, as rounding them
 // pulls the outline in.
 Tray::Tray()
-    : m_top(148.2, 82.0), m_alongEdge(QPointF(448.2, 364.6) - m_top),
-      m_acrossEdge(QPointF(321.0, 509.0) - QPointF(448.2, 364.6)),
+    : m_top(148.2, 82.0), m_alongEdge(QPointF(449.2, 364.6) - m_top),
+      m_acrossEdge(QPointF(321.0, 509.0) - QPointF(449.2, 364.6)),
       m_length(float(std::hypot(m_alongEdge.x(), m_alongEdge.y()))),
       m_width(float(std::hypot(m_acrossEdge.x(), m_acrossEdge.y())))
 {}

@@ -13,7 +13,7 @@ namespace {
 // Loose pegs in the heap by colour number, 2 to 9: code pegs with fewer key pegs among them.
 // Yellow and tan are read by the palette over narrower ranges of shading, so more of them lie
 // in the tray for the player to find as easily as the others.
-constexpr std::array<int, 8> pegsOfColour = {52, 28, 34, 38, 32, 70, 16, 16};
+constexpr std::array<int, 8> pegsOfColour = {60, 24, 32, 38, 32, 70, 16, 16};
 // Pegs whose centre lies left of this lie under the board, where nobody sees them.
 constexpr float hiddenUnderBoard = 204;
 // The pegs in the tray lie nearer to the eye than the board's holes, so they look larger.
