@@ -35,8 +35,7 @@ void createEmpty(const QByteArray& path)
 {
     // O_EXCL fails on any name that exists, a dangling link included, so no file is ever made
     // at the place such a link points to.
-    const int fd =
-        ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0)
         ::close(fd);
 }
@@ -74,8 +73,7 @@ QString read(const QString& folder)
 
     // Look before opening: opening a pipe waits for a writer, and opening a device may do
     // anything the device does on open.
-    struct stat info
-    {};
+    struct stat info = {};
     if (::stat(path.constData(), &info) != 0) {
         if (errno == ENOENT)
             createEmpty(path);

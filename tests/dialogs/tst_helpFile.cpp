@@ -133,14 +133,12 @@ private slots:
             QCOMPARE(symlink(QFile::encodeName(target).constData(), help.constData()), 0);
             break;
         }
-        struct stat before
-        {};
+        struct stat before = {};
         QCOMPARE(lstat(help.constData(), &before), 0);
 
         QCOMPARE(HelpFile::read(folder.path()), QString());
 
-        struct stat after
-        {};
+        struct stat after = {};
         QCOMPARE(lstat(help.constData(), &after), 0);
         QCOMPARE(after.st_mode, before.st_mode);
         QVERIFY(!QFileInfo::exists(target));
