@@ -38,6 +38,8 @@ private:
     void elementClicked(ElementId id);
     void picMainSkin_MouseDown(QPoint globalPoint);
     void minim_Click();
+    void about_Click();
+    void help_Click();
 
     Platform& m_platform;
     QImage m_skin;

@@ -1,6 +1,7 @@
 // The main window's mouse handling: which element takes a press, what counts as a click, and
 // the handlers of the window's own buttons.
 
+#include "dialogs/SideWindows.h"
 #include "layout/MainLayout.h"
 #include "shell/Main.h"
 
@@ -64,6 +65,10 @@ void Main::elementClicked(ElementId id)
         m_game.kon_Click();
     else if (name == "minim")
         minim_Click();
+    else if (name == "about")
+        about_Click();
+    else if (name == "help")
+        help_Click();
     else if (name.size() == 3 && name[0] == 'i')
         m_hand.i_Click(name[1] - '0', name[2] - '0');
 }
@@ -80,4 +85,14 @@ void Main::picMainSkin_MouseDown(QPoint globalPoint)
 void Main::minim_Click()
 {
     setWindowState(windowState() | Qt::WindowMinimized);
+}
+
+void Main::about_Click()
+{
+    showAboutDialog();
+}
+
+void Main::help_Click()
+{
+    showHelpWindow();
 }

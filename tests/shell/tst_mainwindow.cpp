@@ -233,6 +233,38 @@ private slots:
         QCOMPARE(fixture.carried(), 7);
     }
 
+    void sideWindowButtonsOpenOneModelessWindowEach_data()
+    {
+        QTest::addColumn<QPoint>("button");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("about") << QPoint(315, 22) << "About Vore TRELLIQ";
+        QTest::newRow("help") << QPoint(334, 22) << "Help";
+    }
+
+    void sideWindowButtonsOpenOneModelessWindowEach()
+    {
+        QFETCH(QPoint, button);
+        QFETCH(QString, title);
+        MainWindowFixture fixture;
+        const Board before = fixture.board();
+        fixture.click(button);
+        fixture.click(button);
+
+        QList<QWidget*> opened;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowTitle() == title)
+                opened << widget;
+        }
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(!opened[0]->isModal());
+        QVERIFY(!opened[0]->parentWidget());
+        QVERIFY(fixture.board() == before);
+        // The game goes on beside it.
+        fixture.click(paletteSpot(4));
+        QCOMPARE(fixture.carried(), 4);
+        opened[0]->close();
+    }
+
     void repaintsOnlyWhatChanged()
     {
         MainWindowFixture fixture;

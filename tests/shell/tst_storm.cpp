@@ -101,6 +101,8 @@ private:
             return inside(board[Board::find("kon")].rect);
         if (pick < 67)
             return inside(board[Board::find("minim")].rect);
+        if (pick < 68)
+            return inside(board[Board::find(m_random.bounded(2) ? "about" : "help")].rect);
         if (pick < 85)
             return inside(board.elements()[m_random.bounded(int(board.elements().size()))].rect);
         return inside(QRect(QPoint(), QSize(449, 563)));
