@@ -35,4 +35,4 @@ screenshot
 pointer_to "$px" "$py"
 [[ "$(cursor_image)" == "$carrying" ]] || fail "the peg in hand was lost on Cancel"
 
-note "the question came and went; the board and the hand are unchanged"
+echo "the question came and went; the board and the hand are unchanged"

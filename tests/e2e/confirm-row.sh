@@ -54,4 +54,4 @@ if [[ "$keys" != "8 8 8 8 " ]]; then
     wait_until 10 "row 2 takes a peg" board_shows "p21=${colours[4]}"
 fi
 
-note "guess ${guess[*]} scored $keys"
+echo "guess ${guess[*]} scored $keys"

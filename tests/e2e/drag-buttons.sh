@@ -23,4 +23,4 @@ for title in 'About Vore TRELLIQ' 'Help'; do
 done
 (($(window_count 'Vore TRELLIQ') == 1)) || fail "the new-game question opened"
 
-note "presses on about, help, minim and kon left the window at ($home_x, $home_y)"
+echo "presses on about, help, minim and kon left the window at ($home_x, $home_y)"

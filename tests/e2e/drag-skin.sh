@@ -22,4 +22,4 @@ for move in "1 40 30" "3 -60 25" "2 35 -45"; do
         fail "after the move with button $button the window followed the pointer to ($win_x, $win_y)"
 done
 
-note "moved with buttons 1, 3 and 2; the window is at ($win_x, $win_y)"
+echo "moved with buttons 1, 3 and 2; the window is at ($win_x, $win_y)"

@@ -36,4 +36,4 @@ screenshot
 pointer_to "$px" "$py"
 [[ "$(cursor_image)" == "$carrying" ]] || fail "the peg in hand was lost while minimised"
 
-note "minimised and restored with peg $second in hand"
+echo "minimised and restored with peg $second in hand"

@@ -35,4 +35,4 @@ wait_until 10 "p11 and p12 show the swapped pegs" board_shows "p11=$second" "p12
 [[ "$(shown_pegs)" == "p11=$second p12=$first " ]] ||
     fail "after the swap the board shows: $(shown_pegs)"
 
-note "carried $first and $second; the board shows $(shown_pegs)"
+echo "carried $first and $second; the board shows $(shown_pegs)"

@@ -45,4 +45,4 @@ wait_until 10 "Escape closes the About dialog" window_count_is "$about_title" 0
 only_window "$help_title" "$help_window"
 (($(window_count 'Vore TRELLIQ') == 1)) || fail "the game's window is gone"
 
-note "About and Help opened once each and came to the front; Escape closed About"
+echo "About and Help opened once each and came to the front; Escape closed About"

@@ -59,4 +59,4 @@ pointer_away
 screenshot
 (($(differing_pixels "$end_shot" "$shot") == 0)) || fail "Cancel changed the window"
 
-note "code $code; rows 1 to 6 in ${row_colour[*]}"
+echo "code $code; rows 1 to 6 in ${row_colour[*]}"

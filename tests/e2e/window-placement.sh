@@ -18,4 +18,4 @@ extents=$(xprop -id "$main_window" _NET_FRAME_EXTENTS)
 [[ "$(xprop -id "$main_window" _NET_WM_ICON)" == *"Icon ("* ]] ||
     fail "the window carries no icon for the taskbar"
 
-note "window ${win_width}x${win_height} at ($win_x, $win_y), no frame, with an icon"
+echo "window ${win_width}x${win_height} at ($win_x, $win_y), no frame, with an icon"

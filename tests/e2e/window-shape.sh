@@ -38,4 +38,4 @@ under=$(window_under_pointer)
 ((under == top_level)) ||
     fail "on the skin at ($px, $py) the pointer is over window $under, not the game's $top_level"
 
-note "shape of $(wc -l <"$work/shape") rectangles, $area pixels; corners $key_corners cut away"
+echo "shape of $(wc -l <"$work/shape") rectangles, $area pixels; corners $key_corners cut away"

@@ -20,14 +20,19 @@ namespace {
 
 constexpr int usageError = 2;
 
-QImage windowIn(const QString& shotFile, const QString& x, const QString& y, QSize size)
+QImage readShot(const QString& file)
 {
-    const QImage shot(shotFile);
+    const QImage shot(file);
     if (shot.isNull()) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(shotFile));
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(file));
         std::exit(usageError);
     }
-    return shot.copy(QRect(QPoint(x.toInt(), y.toInt()), size));
+    return shot;
+}
+
+QImage windowIn(const QString& shotFile, const QString& x, const QString& y, QSize size)
+{
+    return readShot(shotFile).copy(QRect(QPoint(x.toInt(), y.toInt()), size));
 }
 
 std::vector<QRect> readRectangles()
@@ -69,7 +74,7 @@ int run(const QStringList& args, QTextStream& out)
     }
     if (command == QLatin1String("diff") && args.size() == 7) {
         const QRect area(args[3].toInt(), args[4].toInt(), args[5].toInt(), args[6].toInt());
-        out << countDifferences(QImage(args[1]), QImage(args[2]), area) << '\n';
+        out << countDifferences(readShot(args[1]), readShot(args[2]), area) << '\n';
         return 0;
     }
     std::fprintf(stderr, "usage: skin-probe facts | shape | cutaway SHOT X Y RRGGBB | "
