@@ -36,7 +36,7 @@ private:
 
     void elementPressed(ElementId id, QPoint point, Qt::MouseButton button);
     void elementClicked(ElementId id);
-    void picMainSkin_MouseDown(QPoint globalPoint);
+    void picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint);
     void minim_Click();
     void about_Click();
     void help_Click();

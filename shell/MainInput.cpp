@@ -5,6 +5,7 @@
 #include "layout/MainLayout.h"
 #include "shell/Main.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWindow>
 #include <utility>
@@ -21,7 +22,7 @@ void Main::mousePressEvent(QMouseEvent* event)
     if (const auto target = MainLayout::elementAt(m_board.elements(), point))
         elementPressed(*target, point, event->button());
     else
-        picMainSkin_MouseDown(event->globalPosition().toPoint());
+        picMainSkin_MouseDown(event->button(), event->globalPosition().toPoint());
 }
 
 void Main::mouseMoveEvent(QMouseEvent* event)
@@ -73,11 +74,16 @@ void Main::elementClicked(ElementId id)
         m_hand.i_Click(name[1] - '0', name[2] - '0');
 }
 
-void Main::picMainSkin_MouseDown(QPoint globalPoint)
+void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint)
 {
     // Any button drags. The window system moves the window where it can; without a window
-    // manager it refuses, and the window follows the pointer until every button is up.
-    if (windowHandle() && windowHandle()->startSystemMove())
+    // manager it refuses, and the window follows the pointer until every button is up. On X11
+    // Qt tells the window manager that the left button drives the move, whichever was pressed,
+    // and it would wait for a left release that never comes, so other buttons move the window
+    // ourselves there. Under Wayland only the compositor can move a window.
+    const bool systemMove =
+        button == Qt::LeftButton || QGuiApplication::platformName().startsWith("wayland");
+    if (systemMove && windowHandle() && windowHandle()->startSystemMove())
         return;
     m_moveGrip = globalPoint - pos();
 }
