@@ -17,7 +17,8 @@ for move in "1 40 30" "3 -60 25" "2 35 -45"; do
     # The move ends with the button: the window stays when the pointer moves on, and the next
     # press reaches the game.
     xdotool mousemove_relative 30 30
-    sync_with_game "after the move with button $button, a press on the tray reaches the game"
+    sync_with_game "a press on the tray reaches the game after the move with button $button (not \
+the window manager, still moving the window after the button was let go)"
     window_at "$to_x" "$to_y" ||
         fail "after the move with button $button the window followed the pointer to ($win_x, $win_y)"
 done

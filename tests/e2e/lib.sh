@@ -35,6 +35,10 @@ end_started() {
     exit "$status"
 }
 trap end_started EXIT
+# Bash skips the EXIT trap when a signal ends it; turning the signals into an exit keeps it.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # Keeps Qt and the window manager off the user's own settings and runtime folder.
 export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_DATA_HOME=$work/data
