@@ -91,8 +91,9 @@ private:
         if (pick < 30)
             return inside(board[Board::clickTarget(row, 1 + m_random.bounded(4))].rect);
         if (pick < 55) {
-            // Every colour alike, however much of the tray it covers.
-            const auto& spots = pick < 45 ? m_colourSpots[2 + m_random.bounded(6)] : m_paletteSpots;
+            // Every colour alike, and no colour as often, however much of the tray each covers.
+            const int colour = m_random.bounded(7);
+            const auto& spots = m_traySpots[colour == 0 ? 0 : colour + 1];
             return spots[m_random.bounded(int(spots.size()))];
         }
         if (pick < 65)
@@ -198,7 +199,8 @@ private:
                     return QString("key pegs of row %1 out of place").arg(row);
                 gap |= empty;
             }
-            if (!m_everActive[row] && row != active && placedRow(row))
+            if (!m_everActive[row] && row != active &&
+                rowContents(board, row) != rowContents(m_fresh, row))
                 return QString("row %1 filled before its turn").arg(row);
         }
         if (active != 0)
@@ -206,44 +208,28 @@ private:
         return {};
     }
 
-    bool placedRow(int row) const
-    {
-        for (int column = 1; column <= 4; ++column) {
-            if (!m_fixture->board().tag(Board::pegDisplay(row, column)).isEmpty())
-                return true;
-        }
-        return false;
-    }
-
-    static std::vector<QPoint> findPaletteSpots()
+    // Points of the tray, sampled every third pixel, by the colour a press there takes.
+    static std::array<std::vector<QPoint>, 8> findTraySpots()
     {
         const QImage skin = Pictures::skin();
-        std::vector<QPoint> spots;
+        std::array<std::vector<QPoint>, 8> spots;
         for (int index = 0; index < 25; ++index) {
             const QRect strip = Board()[Board::paletteStrip(index)].rect;
             for (int y = strip.top(); y <= strip.bottom(); y += 3) {
-                for (int x = strip.left(); x <= strip.right(); x += 3)
-                    spots.push_back({x, y});
+                for (int x = strip.left(); x <= strip.right(); x += 3) {
+                    const QRgb pixel = skin.pixel(x, y);
+                    spots[classifyPegColour(qRed(pixel), qGreen(pixel), qBlue(pixel))].push_back(
+                        {x, y});
+                }
             }
         }
         return spots;
     }
 
-    static std::array<std::vector<QPoint>, 8> byColour(const std::vector<QPoint>& spots)
-    {
-        const QImage skin = Pictures::skin();
-        std::array<std::vector<QPoint>, 8> coloured;
-        for (QPoint spot : spots) {
-            const QRgb pixel = skin.pixel(spot);
-            coloured[classifyPegColour(qRed(pixel), qGreen(pixel), qBlue(pixel))].push_back(spot);
-        }
-        return coloured;
-    }
-
     QRandomGenerator m_random;
     std::unique_ptr<MainWindowFixture> m_fixture;
-    std::vector<QPoint> m_paletteSpots = findPaletteSpots();
-    std::array<std::vector<QPoint>, 8> m_colourSpots = byColour(m_paletteSpots);
+    const std::array<std::vector<QPoint>, 8> m_traySpots = findTraySpots();
+    const Board m_fresh;
     std::array<bool, 7> m_everActive{};
     std::array<std::vector<Element>, 7> m_frozen{};
 };
