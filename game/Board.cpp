@@ -3,7 +3,6 @@
 #include "layout/MainLayout.h"
 
 #include <QtGlobal>
-#include <string>
 
 namespace {
 
@@ -18,6 +17,17 @@ struct Ids
     std::array<ElementId, 25> paletteStrips{};
 };
 
+// A name made of a letter and one or two digits, as in "p23" or "h4".
+struct ShortName
+{
+    std::array<char, 3> text{};
+    std::size_t length = 0;
+    ShortName(char letter, int first, int second = -1)
+        : text{letter, char('0' + first), char('0' + second)}, length(second < 0 ? 2 : 3)
+    {}
+    operator std::string_view() const { return {text.data(), length}; }
+};
+
 const std::vector<Element>& designTable()
 {
     static const std::vector<Element> table = MainLayout::createElements();
@@ -30,15 +40,14 @@ const Ids& ids()
         Ids built;
         for (int row = 1; row <= 6; ++row) {
             for (int column = 1; column <= 4; ++column) {
-                const std::string digits = std::to_string(row * 10 + column);
-                built.clickTargets[row - 1][column - 1] = Board::find("i" + digits);
-                built.pegDisplays[row - 1][column - 1] = Board::find("p" + digits);
+                built.clickTargets[row - 1][column - 1] = Board::find(ShortName('i', row, column));
+                built.pegDisplays[row - 1][column - 1] = Board::find(ShortName('p', row, column));
             }
             for (int index = 0; index < 4; ++index)
-                built.keyGroups[row - 1][index] = Board::find("h" + std::to_string(row), index);
+                built.keyGroups[row - 1][index] = Board::find(ShortName('h', row), index);
         }
         for (int column = 1; column <= 4; ++column)
-            built.codePegs[column - 1] = Board::find("m" + std::to_string(column));
+            built.codePegs[column - 1] = Board::find(ShortName('m', column));
         for (int index = 0; index < 6; ++index)
             built.confirmAreas[index] = Board::find("ok", index);
         for (int index = 0; index < 25; ++index)
