@@ -1,7 +1,6 @@
 #include "shell/Main.h"
 
 #include "assets/Pictures.h"
-#include "layout/MainLayout.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "shell/Centring.h"
