@@ -21,8 +21,6 @@ Main::Main(Platform& platform)
     // Key pixels are painted transparent as well as cut out by the mask, so the outline holds
     // where a compositor or Wayland ignores the mask for drawing.
     setAttribute(Qt::WA_TranslucentBackground);
-    for (int colour = 2; colour <= 9; ++colour)
-        m_pegs[colour] = Pictures::peg(colour);
     m_board.setChangeListener([this](ElementId id) { update(m_board[id].rect); });
     Form_Load();
 }
@@ -58,6 +56,6 @@ void Main::paintEvent(QPaintEvent* event)
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (const Element& element : m_board.elements()) {
         if (element.visible && element.picture != 0 && element.rect.intersects(dirty))
-            painter.drawPixmap(element.rect.topLeft(), m_pegs[element.picture]);
+            painter.drawPixmap(element.rect.topLeft(), Pictures::peg(element.picture));
     }
 }

@@ -44,8 +44,6 @@ private:
     Platform& m_platform;
     QImage m_skin;
     QImage m_face;
-    // Indexed by colour number; 0 and 1 stay null.
-    std::array<QPixmap, 10> m_pegs;
     Board m_board;
     Game m_game;
     Hand m_hand;

@@ -81,14 +81,15 @@ QImage transparentKeyFace(const QImage& skin)
         return {};
     const QImage image = asRgb32(skin);
     const QRgb key = image.pixel(0, 0);
-    QImage face = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < face.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(face.scanLine(y));
+    const int width = image.width();
+    // Opaque RGB32 pixels are already valid premultiplied ARGB, so one pass copies them and
+    // clears the key.
+    QImage face(image.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y) {
         const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < face.width(); ++x) {
-            if (source[x] == key)
-                line[x] = 0;
-        }
+        auto* line = reinterpret_cast<QRgb*>(face.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = source[x] == key ? 0 : source[x];
     }
     return face;
 }
