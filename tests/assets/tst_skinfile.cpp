@@ -75,6 +75,14 @@ private slots:
             QCOMPARE(quint8(m_file[row + 1347]), quint8(0));
         }
     }
+
+    void programReadsTheSkinAsQtsOwnReaderDoes()
+    {
+        const QImage expected = QImage(QStringLiteral(VORE_ASSETS_DIR "/skin.bmp"))
+                                    .convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!expected.isNull());
+        QCOMPARE(Pictures::skin(), expected);
+    }
 };
 
 QTEST_MAIN(SkinFileTest)
