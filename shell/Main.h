@@ -30,6 +30,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Closing the window from outside (the window manager's close, Alt+F4) asks the same
+    // question as the close button, so the game never ends without it.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();

@@ -5,6 +5,7 @@
 #include "layout/MainLayout.h"
 #include "shell/Main.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWindow>
@@ -86,6 +87,12 @@ void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint)
     if (systemMove && windowHandle() && windowHandle()->startSystemMove())
         return;
     m_moveGrip = globalPoint - pos();
+}
+
+void Main::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    m_game.kon_Click();
 }
 
 void Main::minim_Click()

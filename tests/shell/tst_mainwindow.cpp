@@ -233,6 +233,19 @@ private slots:
         QCOMPARE(fixture.carried(), 7);
     }
 
+    void closingFromOutsideAsksAndCancelKeepsTheWindow()
+    {
+        MainWindowFixture fixture;
+        fixture.click(paletteSpot(5));
+        const Board before = fixture.board();
+        fixture.platform.answers = {Answer::Cancel};
+        QVERIFY(!fixture.window->close());
+        QCOMPARE(fixture.platform.questions, QStringList{"Spustit novou hru?"});
+        QVERIFY(fixture.window->isVisible());
+        QVERIFY(fixture.board() == before);
+        QCOMPARE(fixture.carried(), 5);
+    }
+
     void sideWindowButtonsOpenOneModelessWindowEach_data()
     {
         QTest::addColumn<QPoint>("button");
