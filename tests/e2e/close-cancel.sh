@@ -4,11 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_session
 
-read -r first second _ <<<"$(tray_colours)"
-[[ -n "${second:-}" ]] || fail "the tray of the skin offers fewer than two peg colours"
-point_of bare_skin
-pointer_to "$px" "$py"
-empty_hand=$(cursor_image)
+learn_two_colours_and_empty_hand
 place_peg "$first" i11
 place_peg "$second" i13
 pick_colour "$first"
@@ -25,9 +21,7 @@ wait_until 20 "the new-game question opens" window_count_is 'Vore TRELLIQ' 2
 prompt=$(windows_titled 'Vore TRELLIQ' | grep -vx "$main_window")
 [[ "$(xprop -id "$prompt" _NET_WM_STATE)" == *_NET_WM_STATE_MODAL* ]] ||
     fail "the new-game question is not modal"
-xdotool windowactivate --sync "$prompt" key Escape
-wait_until 20 "the question closes" window_count_is 'Vore TRELLIQ' 1
-kill -0 "$game_pid" || fail "the game ended on Cancel"
+cancel_question
 
 pointer_away
 screenshot

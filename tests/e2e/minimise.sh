@@ -4,11 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_session
 
-read -r first second _ <<<"$(tray_colours)"
-[[ -n "${second:-}" ]] || fail "the tray of the skin offers fewer than two peg colours"
-point_of bare_skin
-pointer_to "$px" "$py"
-empty_hand=$(cursor_image)
+learn_two_colours_and_empty_hand
 place_peg "$first" i12
 pick_colour "$second"
 pointer_to "$px" "$py"

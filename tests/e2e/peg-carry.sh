@@ -4,12 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_session
 
-read -r first second _ <<<"$(tray_colours)"
-[[ -n "${second:-}" ]] || fail "the tray of the skin offers fewer than two peg colours"
-
-point_of bare_skin
-pointer_to "$px" "$py"
-empty_hand=$(cursor_image)
+learn_two_colours_and_empty_hand
 
 pick_colour "$first"
 wait_until 10 "the pointer shows the carried peg" cursor_is_not "$empty_hand"

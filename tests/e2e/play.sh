@@ -120,6 +120,26 @@ tray_colours() {
     done
 }
 
+# Sets first and second to two peg colours of the tray, px and py to a point of bare skin with
+# the pointer resting on it, and empty_hand to the pointer picture there while nothing is carried.
+learn_two_colours_and_empty_hand() {
+    read -r first second _ <<<"$(tray_colours)"
+    [[ -n "${second:-}" ]] || fail "the tray of the skin offers fewer than two peg colours"
+    point_of bare_skin
+    pointer_to "$px" "$py"
+    # shellcheck disable=SC2034 # read by the test scripts
+    empty_hand=$(cursor_image)
+}
+
+# Answers the open new-game question with Escape (Cancel) and checks that the game goes on.
+cancel_question() {
+    local prompt
+    prompt=$(windows_titled 'Vore TRELLIQ' | grep -vx "$main_window")
+    xdotool windowactivate --sync "$prompt" key Escape
+    wait_until 20 "the question closes" window_count_is 'Vore TRELLIQ' 1
+    kill -0 "$game_pid" || fail "the game ended on Cancel"
+}
+
 # place_peg COLOUR HOLE: takes a peg of COLOUR from the tray and drops it into HOLE (i11 ...).
 place_peg() {
     pick_colour "$1"

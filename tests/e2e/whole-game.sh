@@ -51,10 +51,7 @@ done
 # Over: a confirm asks about a new game; Cancel (Escape) keeps everything as it is.
 click_element "$(confirm_of_row 6)"
 wait_until 20 "the new-game question opens" window_count_is 'Vore TRELLIQ' 2
-prompt=$(windows_titled 'Vore TRELLIQ' | grep -vx "$main_window")
-xdotool windowactivate --sync "$prompt" key Escape
-wait_until 20 "the question closes" window_count_is 'Vore TRELLIQ' 1
-kill -0 "$game_pid" || fail "the game ended on Cancel"
+cancel_question
 pointer_away
 screenshot
 (($(differing_pixels "$end_shot" "$shot") == 0)) || fail "Cancel changed the window"
