@@ -76,7 +76,7 @@ float PegSolid::depthBelowCentre() const
     return size * std::max(head, pinTip);
 }
 
-void placePeg(Surface& surface, const PegSolid& peg, float gloss)
+void placePeg(Surface& surface, const PegSolid& peg, float gloss, std::uint16_t number)
 {
     const float reach = peg.reach();
     const float scale = float(surface.scale);
@@ -114,6 +114,7 @@ void placePeg(Surface& surface, const PegSolid& peg, float gloss)
             surface.albedo.at(x, y) = peg.albedo;
             surface.gloss.at(x, y) = gloss;
             surface.material.at(x, y) = Material::Peg;
+            surface.peg.at(x, y) = number;
         }
     }
 }

@@ -35,5 +35,6 @@ struct PegSolid
     float depthBelowCentre() const;
 };
 
-// Puts the peg into the surface wherever its top lies above what is there already.
-void placePeg(Surface& surface, const PegSolid& peg, float gloss);
+// Puts the peg into the surface wherever its top lies above what is there already, marking
+// those samples with the peg's number.
+void placePeg(Surface& surface, const PegSolid& peg, float gloss, std::uint16_t number = 0);

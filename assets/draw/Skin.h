@@ -4,4 +4,12 @@
 
 // The face of the main window: the board and the tray of loose pegs, and the title strip, on
 // magenta wherever the window is cut away.
-QImage drawSkin();
+struct SkinDrawing
+{
+    QImage skin;
+    // Which loose peg each pixel of the skin shows: red holds the peg's colour number, green and
+    // blue its number in the heap (high byte first); black where most of the pixel is no peg.
+    QImage pegs;
+};
+
+SkinDrawing drawSkin();

@@ -55,7 +55,7 @@ Vec3 randomAxis(Random& random)
 
 } // namespace
 
-void heapPegs(Surface& surface, const Tray& tray)
+std::vector<LoosePeg> heapPegs(Surface& surface, const Tray& tray)
 {
     std::vector<int> bag;
     for (int colour = 2; colour <= 9; ++colour)
@@ -65,6 +65,7 @@ void heapPegs(Surface& surface, const Tray& tray)
     for (std::size_t i = bag.size() - 1; i > 0; --i)
         std::swap(bag[i], bag[std::size_t(random.integer(0, int(i)))]);
 
+    std::vector<LoosePeg> heap;
     for (int colour : bag) {
         PegSolid peg;
         peg.mould = colour >= 8 ? PegMould::Key : PegMould::Code;
@@ -90,6 +91,8 @@ void heapPegs(Surface& surface, const Tray& tray)
         }
         support = std::max(Tray::floorHeight, support - settling);
         peg.centre = {float(place.x()), float(place.y()), support + peg.depthBelowCentre()};
-        placePeg(surface, peg, Materials::pegGloss);
+        heap.push_back({peg, colour});
+        placePeg(surface, peg, Materials::pegGloss, std::uint16_t(heap.size()));
     }
+    return heap;
 }
