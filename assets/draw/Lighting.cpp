@@ -33,7 +33,7 @@ float lampVisibility(const Surface& surface, int x, int y, Vec3 towards, float h
 
 } // namespace
 
-Grid<Rgb> shade(const Surface& surface, const Light& light)
+Grid<Lit> illuminate(const Surface& surface, const Light& light)
 {
     // Samples below the mean height around them sit in a crevice that the room's light reaches
     // less.
@@ -41,9 +41,9 @@ Grid<Rgb> shade(const Surface& surface, const Light& light)
     const Vec3 toLampFromMiddle = light.lamp - light.middle;
     const float middleDistance = length(toLampFromMiddle);
     const float middleElevation = toLampFromMiddle.z / middleDistance;
-    Grid<Rgb> colours(surface.height.width(), surface.height.height());
-    for (int y = 0; y < colours.height(); ++y) {
-        for (int x = 0; x < colours.width(); ++x) {
+    Grid<Lit> result(surface.height.width(), surface.height.height());
+    for (int y = 0; y < result.height(); ++y) {
+        for (int x = 0; x < result.width(); ++x) {
             if (surface.material.at(x, y) == Material::Empty)
                 continue;
             const Vec3 point{surface.skinX(x), surface.skinY(y), surface.height.at(x, y)};
@@ -62,7 +62,20 @@ Grid<Rgb> shade(const Surface& surface, const Light& light)
                 light.ambient * occlusion + (1 - light.ambient) * facing * lit * strength;
             const float highlight = surface.gloss.at(x, y) * lit *
                                     std::pow(std::max(0.0f, dot(n, halfway)), light.shininess);
-            colours.at(x, y) = surface.albedo.at(x, y) * diffuse + Rgb{1, 1, 1} * highlight;
+            result.at(x, y) = {diffuse, highlight};
+        }
+    }
+    return result;
+}
+
+Grid<Rgb> shade(const Surface& surface, const Light& light)
+{
+    const Grid<Lit> lit = illuminate(surface, light);
+    Grid<Rgb> colours(lit.width(), lit.height());
+    for (int y = 0; y < lit.height(); ++y) {
+        for (int x = 0; x < lit.width(); ++x) {
+            const Lit& l = lit.at(x, y);
+            colours.at(x, y) = surface.albedo.at(x, y) * l.diffuse + Rgb{1, 1, 1} * l.highlight;
         }
     }
     return colours;

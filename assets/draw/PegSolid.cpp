@@ -37,6 +37,20 @@ float smoothUnion(float a, float b, float fillet)
     return b * (1 - h) + a * h - fillet * h * (1 - h);
 }
 
+// The distance on the table from a point to a segment between two points in space, seen from
+// above.
+float distanceFromAbove(float x, float y, Vec3 from, Vec3 to)
+{
+    const float dx = to.x - from.x;
+    const float dy = to.y - from.y;
+    const float lengthSquared = dx * dx + dy * dy;
+    const float t =
+        lengthSquared > 0
+            ? std::clamp(((x - from.x) * dx + (y - from.y) * dy) / lengthSquared, 0.0f, 1.0f)
+            : 0.0f;
+    return std::hypot(x - (from.x + t * dx), y - (from.y + t * dy));
+}
+
 } // namespace
 
 float PegSolid::distance(Vec3 point) const
@@ -74,6 +88,18 @@ float PegSolid::depthBelowCentre() const
     const float head = d.headRadius * tilt + d.headHalfThickness * std::abs(axis.z);
     const float pinTip = axis.z * (d.headHalfThickness + d.pinLength) + d.pinRadius * tilt;
     return size * std::max(head, pinTip);
+}
+
+bool PegSolid::mayCover(float x, float y, float margin) const
+{
+    // The head and the pin each lie within a cylinder around the axis, whose shadow from above
+    // lies within the shadow of its axis widened by its radius.
+    const Dimensions d = dimensionsOf(mould);
+    const Vec3 headTop = centre + axis * (d.headHalfThickness * size);
+    const Vec3 headBottom = centre - axis * (d.headHalfThickness * size);
+    const Vec3 pinTip = centre - axis * ((d.headHalfThickness + d.pinLength + 0.5f) * size);
+    return distanceFromAbove(x, y, headTop, headBottom) <= d.headRadius * size + margin ||
+           distanceFromAbove(x, y, headBottom, pinTip) <= d.pinRadius * size + margin;
 }
 
 void placePeg(Surface& surface, const PegSolid& peg, float gloss, std::uint16_t number)

@@ -33,6 +33,9 @@ struct PegSolid
     float reach() const;
     // How far the peg reaches below its centre, for laying it on whatever lies under it.
     float depthBelowCentre() const;
+    // Whether the peg seen from above may cover a point of the table, within a margin; never
+    // false where it does.
+    bool mayCover(float x, float y, float margin) const;
 };
 
 // Puts the peg into the surface wherever its top lies above what is there already, marking

@@ -1,12 +1,11 @@
 #include "assets/draw/Skin.h"
 
 #include "assets/draw/Board.h"
-#include "assets/draw/Lighting.h"
+#include "assets/draw/LoosePegPaint.h"
 #include "assets/draw/Random.h"
 #include "assets/draw/TitleStrip.h"
 #include "assets/draw/Tray.h"
 #include "layout/MainLayout.h"
-#include "pegs/PegColour.h"
 
 #include <algorithm>
 #include <array>
@@ -14,8 +13,8 @@
 
 namespace {
 
-// Each skin pixel is the mean of this many samples across and down, which smooths every edge
-// inside the shapes.
+// Each pixel is the mean of this many samples across and down, which smooths every edge inside
+// the shapes.
 constexpr int samplesAcross = 3;
 constexpr int samples = samplesAcross * samplesAcross;
 constexpr QRgb key = 0xffff00ff;
@@ -23,106 +22,127 @@ constexpr QRgb key = 0xffff00ff;
 // this many levels.
 constexpr float sensorNoise = 2.5f;
 
-int channel(float value)
-{
-    return std::clamp(int(std::lround(value * 255)), 0, 255);
-}
-
-// The palette reads tray pixels too, where its strips reach over the walls. Lit brown plastic
-// can come out in the red or tan range; dimming it a little keeps it out of every range.
-QRgb outOfPaletteRanges(int r, int g, int b)
-{
-    while (classifyPegColour(r, g, b) != 0) {
-        r = r * 97 / 100;
-        g = g * 97 / 100;
-        b = b * 97 / 100;
-    }
-    return qRgb(r, g, b);
-}
-
-// Counts which peg each sample of a pixel shows (0 for none) to find the one that most show.
+// Counts which peg each sample of a pixel shows (0 for none) to find the one that most show,
+// and the mean colour of its samples.
 class PegVotes
 {
 public:
-    void add(std::uint16_t peg)
+    void add(std::uint16_t peg, Rgb colour)
     {
-        for (std::size_t i = 0; i < m_size; ++i) {
-            if (m_pegs[i] == peg) {
-                ++m_votes[i];
-                return;
-            }
+        std::size_t i = 0;
+        while (i < m_size && m_pegs[i] != peg)
+            ++i;
+        if (i == m_size) {
+            m_pegs[m_size++] = peg;
+            m_votes[i] = 0;
+            m_sums[i] = {};
         }
-        m_pegs[m_size] = peg;
-        m_votes[m_size++] = 1;
+        ++m_votes[i];
+        m_sums[i] = m_sums[i] + colour;
     }
 
-    std::uint16_t winner() const
+    std::uint16_t winner() const { return m_pegs[best()]; }
+    Rgb winnerMean() const { return m_sums[best()] * (1.0f / float(m_votes[best()])); }
+
+private:
+    std::size_t best() const
     {
         std::size_t best = 0;
         for (std::size_t i = 1; i < m_size; ++i) {
             if (m_votes[i] > m_votes[best])
                 best = i;
         }
-        return m_pegs[best];
+        return best;
     }
 
-private:
     std::array<std::uint16_t, samples> m_pegs{};
     std::array<int, samples> m_votes{};
+    std::array<Rgb, samples> m_sums{};
     std::size_t m_size = 0;
 };
 
-} // namespace
-
-SkinDrawing drawSkin()
+// The board, the tray and the heap in it, under the lamp.
+struct Scene
 {
-    Surface surface(MainLayout::skinSize, samplesAcross);
-    const Tray tray;
-    tray.build(surface);
-    const std::vector<LoosePeg> heap = heapPegs(surface, tray);
-    Board::build(surface);
-    surface.deriveNormals();
-    const Grid<Rgb> lit = shade(surface, Light{});
+    Surface surface;
+    std::vector<LoosePeg> heap;
+    Grid<Lit> light;
+};
 
-    SkinDrawing drawing{QImage(MainLayout::skinSize, QImage::Format_RGB32),
-                        QImage(MainLayout::skinSize, QImage::Format_RGB32)};
+Rgb sampleColour(const Scene& scene, int x, int y)
+{
+    const Surface& surface = scene.surface;
+    if (surface.material.at(x, y) == Material::Peg) {
+        const LoosePeg& peg = scene.heap[surface.peg.at(x, y) - 1u];
+        return loosePegColour(Materials::pegPaint(peg.colour), scene.light.at(x, y));
+    }
+    const Lit& lit = scene.light.at(x, y);
+    return surface.albedo.at(x, y) * lit.diffuse + Rgb{1, 1, 1} * lit.highlight;
+}
+
+// The scene's samples taken into pixels. A pixel belongs to the shape when most of its samples
+// do; its colour is the mean of those samples alone, so no edge is ever blended with the key
+// colour.
+SkinDrawing takePicture(const Scene& scene)
+{
+    const Surface& surface = scene.surface;
+    const QSize size = surface.height.size() / samplesAcross;
+    SkinDrawing drawing{QImage(size, QImage::Format_RGB32), QImage(size, QImage::Format_RGB32)};
     drawing.skin.fill(key);
     drawing.pegs.fill(0xff000000);
     Random noise(17);
-    for (int y = 0; y < drawing.skin.height(); ++y) {
-        for (int x = 0; x < drawing.skin.width(); ++x) {
-            // A pixel belongs to the shape when most of its samples do; its colour is the
-            // mean of those samples alone, so no edge is ever blended with the key colour.
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
             Rgb sum;
             int inside = 0;
-            bool trayOnly = true;
+            bool board = false;
             PegVotes votes;
             for (int sy = 0; sy < samplesAcross; ++sy) {
                 for (int sx = 0; sx < samplesAcross; ++sx) {
                     const int hx = x * samplesAcross + sx;
                     const int hy = y * samplesAcross + sy;
                     const Material material = surface.material.at(hx, hy);
-                    votes.add(material == Material::Peg ? surface.peg.at(hx, hy) : 0);
-                    if (material == Material::Empty)
+                    if (material == Material::Empty) {
+                        votes.add(0, {});
                         continue;
-                    sum = sum + lit.at(hx, hy);
+                    }
+                    const Rgb colour = sampleColour(scene, hx, hy);
+                    votes.add(material == Material::Peg ? surface.peg.at(hx, hy) : 0, colour);
+                    sum = sum + colour;
                     ++inside;
-                    trayOnly = trayOnly && material == Material::Tray;
+                    board = board || material == Material::Board;
                 }
             }
             if (2 * inside <= samples)
                 continue;
             const float speck = noise.between(-sensorNoise, sensorNoise) / 255;
-            const Rgb mean = sum * (1.0f / float(inside)) + Rgb{speck, speck, speck};
-            const int r = channel(mean.r);
-            const int g = channel(mean.g);
-            const int b = channel(mean.b);
-            drawing.skin.setPixel(x, y, trayOnly ? outOfPaletteRanges(r, g, b) : qRgb(r, g, b));
+            const Rgb grain{speck, speck, speck};
+            const Rgb mean = sum * (1.0f / float(inside)) + grain;
             const std::uint16_t peg = votes.winner();
+            const int colour = peg == 0 ? 0 : scene.heap[peg - 1u].colour;
+            // The palette reads the tray where its strips reach: lit brown plastic can come out
+            // in the red or tan range, the seams of the heap in a neighbour's.
+            drawing.skin.setPixel(
+                x, y, board ? stored(mean) : readingAs(mean, votes.winnerMean() + grain, colour));
             if (peg != 0)
-                drawing.pegs.setPixel(x, y, qRgb(heap[peg - 1u].colour, peg >> 8, peg & 0xff));
+                drawing.pegs.setPixel(x, y, qRgb(colour, peg >> 8, peg & 0xff));
         }
     }
+    return drawing;
+}
+
+} // namespace
+
+SkinDrawing drawSkin()
+{
+    Scene scene{Surface(MainLayout::skinSize, samplesAcross), {}, {}};
+    const Tray tray;
+    tray.build(scene.surface);
+    scene.heap = heapPegs(scene.surface, tray);
+    Board::build(scene.surface);
+    scene.surface.deriveNormals();
+    scene.light = illuminate(scene.surface, Light{});
+    SkinDrawing drawing = takePicture(scene);
     paintTitleStrip(drawing.skin);
     return drawing;
 }
