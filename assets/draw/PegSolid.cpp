@@ -26,7 +26,11 @@ float roundedCylinder(float radial, float along, float radius, float halfLength,
 {
     const float qx = radial - (radius - rounding);
     const float qy = std::abs(along) - (halfLength - rounding);
-    const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
+    const float ox = std::max(qx, 0.0f);
+    const float oy = std::max(qy, 0.0f);
+    // Not std::hypot: no overflow to guard against here, and this runs for every step of every
+    // ray that meets a peg.
+    const float outside = std::sqrt(ox * ox + oy * oy);
     return std::min(std::max(qx, qy), 0.0f) + outside - rounding;
 }
 
@@ -48,7 +52,9 @@ float distanceFromAbove(float x, float y, Vec3 from, Vec3 to)
         lengthSquared > 0
             ? std::clamp(((x - from.x) * dx + (y - from.y) * dy) / lengthSquared, 0.0f, 1.0f)
             : 0.0f;
-    return std::hypot(x - (from.x + t * dx), y - (from.y + t * dy));
+    const float ex = x - (from.x + t * dx);
+    const float ey = y - (from.y + t * dy);
+    return std::sqrt(ex * ex + ey * ey);
 }
 
 } // namespace
@@ -112,6 +118,9 @@ void placePeg(Surface& surface, const PegSolid& peg, float gloss, std::uint16_t 
     const int bottom = std::min(surface.height.height() - 1, int((peg.centre.y + reach) * scale));
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
+            // Half a pixel more than the fillet between head and pin can reach out.
+            if (!peg.mayCover(surface.skinX(x), surface.skinY(y), 0.5f))
+                continue;
             // March down from above the peg until the surface is met.
             Vec3 point{surface.skinX(x), surface.skinY(y), peg.centre.z + reach};
             const float floor = std::max(peg.centre.z - reach, surface.height.at(x, y));

@@ -80,13 +80,15 @@ Rgb sampleColour(const Scene& scene, int x, int y)
     return surface.albedo.at(x, y) * lit.diffuse + Rgb{1, 1, 1} * lit.highlight;
 }
 
-// The scene's samples taken into pixels. A pixel belongs to the shape when most of its samples
-// do; its colour is the mean of those samples alone, so no edge is ever blended with the key
-// colour.
-SkinDrawing takePicture(const Scene& scene)
+// The scene's samples taken into pixels. On its own, a pixel belongs to the shape when most of
+// its samples do; over a skin drawn before at a lower resolution, exactly when the skin's pixel
+// under it does. Its colour is the mean of its samples inside the shape alone, so no edge is ever
+// blended with the key colour; with none inside, it is the colour of the skin's pixel under it.
+SkinDrawing takePicture(const Scene& scene, const QImage& under = {})
 {
     const Surface& surface = scene.surface;
     const QSize size = surface.height.size() / samplesAcross;
+    const int ratio = under.isNull() ? 1 : size.width() / under.width();
     SkinDrawing drawing{QImage(size, QImage::Format_RGB32), QImage(size, QImage::Format_RGB32)};
     drawing.skin.fill(key);
     drawing.pegs.fill(0xff000000);
@@ -113,8 +115,12 @@ SkinDrawing takePicture(const Scene& scene)
                     board = board || material == Material::Board;
                 }
             }
-            if (2 * inside <= samples)
+            if (under.isNull() ? 2 * inside <= samples : under.pixel(x / ratio, y / ratio) == key)
                 continue;
+            if (inside == 0) {
+                drawing.skin.setPixel(x, y, under.pixel(x / ratio, y / ratio));
+                continue;
+            }
             const float speck = noise.between(-sensorNoise, sensorNoise) / 255;
             const Rgb grain{speck, speck, speck};
             const Rgb mean = sum * (1.0f / float(inside)) + grain;
@@ -131,18 +137,35 @@ SkinDrawing takePicture(const Scene& scene)
     return drawing;
 }
 
-} // namespace
-
-SkinDrawing drawSkin()
+void light(Scene& scene)
 {
-    Scene scene{Surface(MainLayout::skinSize, samplesAcross), {}, {}};
-    const Tray tray;
-    tray.build(scene.surface);
-    scene.heap = heapPegs(scene.surface, tray);
     Board::build(scene.surface);
     scene.surface.deriveNormals();
     scene.light = illuminate(scene.surface, Light{});
-    SkinDrawing drawing = takePicture(scene);
-    paintTitleStrip(drawing.skin);
-    return drawing;
+}
+
+} // namespace
+
+SkinDrawings drawSkins()
+{
+    const Tray tray;
+    SkinDrawings drawings;
+    std::vector<LoosePeg> heap;
+    {
+        Scene scene{Surface(MainLayout::skinSize, samplesAcross), {}, {}};
+        tray.build(scene.surface);
+        scene.heap = heapPegs(scene.surface, tray);
+        light(scene);
+        drawings.single = takePicture(scene);
+        heap = std::move(scene.heap);
+    }
+    // The title strip is flat grey with pixel-sized glyphs: at twice the resolution it is
+    // taken over from the skin, pixel by pixel, as every pixel that no sample reaches is.
+    paintTitleStrip(drawings.single.skin);
+    Scene scene{Surface(MainLayout::skinSize, 2 * samplesAcross), std::move(heap), {}};
+    tray.build(scene.surface);
+    layPegs(scene.surface, scene.heap);
+    light(scene);
+    drawings.doubled = takePicture(scene, drawings.single.skin);
+    return drawings;
 }

@@ -12,4 +12,12 @@ struct SkinDrawing
     QImage pegs;
 };
 
-SkinDrawing drawSkin();
+// The skin, and the same scene drawn at twice the resolution for screens that scale by two:
+// each of its pixels is cut away exactly where the skin's pixel under it is.
+struct SkinDrawings
+{
+    SkinDrawing single;
+    SkinDrawing doubled;
+};
+
+SkinDrawings drawSkins();

@@ -46,3 +46,5 @@ struct LoosePeg
 // Heaps loose pegs of every colour into the tray, each lying on what lies under it, and returns
 // them in the order laid: the surface marks its samples of the peg at index i with i + 1.
 std::vector<LoosePeg> heapPegs(Surface& surface, const Tray& tray);
+// Lays a heap into another surface of the same tray, as heapPegs laid it.
+void layPegs(Surface& surface, const std::vector<LoosePeg>& heap);

@@ -132,3 +132,9 @@ std::vector<LoosePeg> heapPegs(Surface& surface, const Tray& tray)
     }
     return heap;
 }
+
+void layPegs(Surface& surface, const std::vector<LoosePeg>& heap)
+{
+    for (std::size_t i = 0; i < heap.size(); ++i)
+        placePeg(surface, heap[i].solid, Materials::pegGloss, std::uint16_t(i + 1));
+}

@@ -1,5 +1,6 @@
 // Draws every picture of the game into a folder: the skin, the peg icons and the application
-// icon. The same source gives the same pictures on every machine.
+// icon, the skin and the pegs also at twice the resolution. The same source gives the same pictures
+// on every machine.
 
 #include "assets/draw/AppIcon.h"
 #include "assets/draw/BmpFile.h"
@@ -41,14 +42,21 @@ bool drawAll(const QDir& out, const QString& previewPath, bool pegMaps)
 {
     if (!out.mkpath(QStringLiteral("pegs")) || !out.mkpath(QStringLiteral("icons")))
         return false;
-    const SkinDrawing drawing = drawSkin();
-    const QImage& skin = drawing.skin;
-    bool written = writeFile(out.filePath(QStringLiteral("skin.bmp")), bmpFile(skin));
+    const SkinDrawings drawings = drawSkins();
+    const QImage& skin = drawings.single.skin;
+    bool written = writeFile(out.filePath(QStringLiteral("skin.bmp")), bmpFile(skin)) &&
+                   drawings.doubled.skin.save(out.filePath(QStringLiteral("skin@2x.png")));
     if (pegMaps)
-        written = written && drawing.pegs.save(out.filePath(QStringLiteral("skin-pegs.png")));
-    for (int colour = 2; colour <= 9; ++colour)
         written = written &&
-                  drawPegIcon(colour).save(out.filePath(QStringLiteral("pegs/%1.png").arg(colour)));
+                  drawings.single.pegs.save(out.filePath(QStringLiteral("skin-pegs.png"))) &&
+                  drawings.doubled.pegs.save(out.filePath(QStringLiteral("skin@2x-pegs.png")));
+    for (int colour = 2; colour <= 9; ++colour) {
+        for (const auto& [ratio, suffix] : {std::pair(1, ""), std::pair(2, "@2x")})
+            written =
+                written &&
+                drawPegIcon(colour, ratio)
+                    .save(out.filePath(QStringLiteral("pegs/%1%2.png").arg(colour).arg(suffix)));
+    }
     for (int size : {16, 32, 48, 64, 128, 256})
         written = written && drawApplicationIcon(size).save(
                                  out.filePath(QStringLiteral("icons/%1.png").arg(size)));
@@ -76,7 +84,8 @@ int main(int argc, char* argv[])
     // The tests compare these maps with what the palette reads in the committed skins.
     const QCommandLineOption pegMaps(
         QStringLiteral("peg-maps"),
-        QStringLiteral("Also write which loose peg every skin pixel shows (skin-pegs.png)."));
+        QStringLiteral("Also write which loose peg every skin pixel shows (skin-pegs.png, "
+                       "skin@2x-pegs.png)."));
     parser.addOption(pegMaps);
     parser.addPositionalArgument(QStringLiteral("OUTPUT-FOLDER"),
                                  QStringLiteral("Where the pictures are written."));

@@ -78,6 +78,8 @@ private:
         QTest::addColumn<int>("scale");
         QTest::newRow("skin") << QStringLiteral(VORE_ASSETS_DIR "/skin.bmp")
                               << QStringLiteral(VORE_DRAWN_DIR "/skin-pegs.png") << 1;
+        QTest::newRow("skin@2x") << QStringLiteral(VORE_ASSETS_DIR "/skin@2x.png")
+                                 << QStringLiteral(VORE_DRAWN_DIR "/skin@2x-pegs.png") << 2;
     }
 
     static Scene loadScene()
