@@ -59,7 +59,8 @@ check_layout() {
     if [[ ! -L "$command" || "$(readlink "$command")" == /* ]]; then
         fail "$name: $command_dir/vore-trelliq is not a relative link"
     elif [[ "$(realpath "$command")" != "$(realpath "$program")" ]]; then
-        fail "$name: $command_dir/vore-trelliq leads to $(realpath -m "$command"), not the executable"
+        fail "$name: $command_dir/vore-trelliq leads to $(realpath -m "$command")," \
+            "not the executable"
     fi
     [[ -x "$program" && "$(file -b "$program")" == ELF* ]] ||
         fail "$name: libexec/vore-trelliq/vore-trelliq is not an executable program"
