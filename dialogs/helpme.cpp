@@ -35,5 +35,5 @@ helpme::helpme(const QString& folder) : m_folder(folder)
 
 void helpme::Form_Load()
 {
-    m_text->setPlainText(HelpText::breakLongLines(HelpFile::read(m_folder), longestLine));
+    m_text->setPlainText(HelpText::shapeForView(HelpFile::read(m_folder), longestLine, mostLines));
 }

@@ -15,6 +15,9 @@ public:
     // The folder that holds "Help.txt"; the game passes its own.
     explicit helpme(const QString& folder);
 
+    // More than any help a person writes, few enough to show at once.
+    static constexpr qsizetype mostLines = 10000;
+
 private:
     void Form_Load();
 

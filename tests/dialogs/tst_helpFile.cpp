@@ -178,6 +178,7 @@ private slots:
         QTest::newRow("exactly the longest") << u"abcd"_s << u"abcd"_s;
         QTest::newRow("several pieces") << u"abcdefghij"_s << u"abcd\nefgh\nij"_s;
         QTest::newRow("CR LF ends a line") << u"abcd\r\nefgh"_s << u"abcd\r\nefgh"_s;
+        QTest::newRow("line separator ends a line") << u"abcd\u2028efgh"_s << u"abcd\u2028efgh"_s;
         QTest::newRow("surrogate pair kept whole") << u"abc\U0001F600x"_s << u"abc\U0001F600\nx"_s;
     }
 
@@ -185,7 +186,33 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, shown);
-        QCOMPARE(HelpText::breakLongLines(text, 4), shown);
+        QCOMPARE(HelpText::shapeForView(text, 4, 100), shown);
+    }
+
+    void manyLinesAreCutAfterTheMost_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString note = HelpText::tooManyLinesNote(2);
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("as many as the most") << u"a\nb"_s << u"a\nb"_s;
+        QTest::newRow("one more") << u"a\nb\nc"_s << u"a\nb"_s + note;
+        QTest::newRow("a final break starts an empty line") << u"a\nb\n"_s << u"a\nb"_s + note;
+        QTest::newRow("CR LF is one break") << u"a\r\nb"_s << u"a\r\nb"_s;
+        QTest::newRow("CR alone is a break") << u"a\rb\rc"_s << u"a\rb"_s + note;
+        QTest::newRow("CR before the cut stays a break of its own")
+            << u"a\r\rc"_s << u"a\r\n"_s + note;
+        QTest::newRow("line and paragraph separators")
+            << u"a\u2028b\u2029c"_s << u"a\u2028b"_s + note;
+        QTest::newRow("pieces of a long line count")
+            << u"x\n"_s + QString(150, u'a') << u"x\n"_s + QString(100, u'a') + note;
+    }
+
+    void manyLinesAreCutAfterTheMost()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(HelpText::shapeForView(text, 100, 2), shown);
     }
 };
 
