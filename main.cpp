@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "platform/DisplayCheck.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -10,7 +11,9 @@ int main()
     char name[] = "vore-trelliq";
     char* arguments[] = {name, nullptr};
     int count = 1;
+    DisplayCheck displayCheck;
     QApplication app(count, arguments);
+    displayCheck.passed();
 
     QtPlatform platform;
     Main window(platform);
