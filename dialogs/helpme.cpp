@@ -14,7 +14,7 @@ constexpr qsizetype longestLine = 4096;
 
 } // namespace
 
-helpme::helpme(const QString& folder) : m_folder(folder)
+helpme::helpme(const QByteArray& folder) : m_folder(folder)
 {
     setObjectName(QStringLiteral("helpme"));
     frameSideWindow(*this, innerSize);

@@ -6,6 +6,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,16 +85,36 @@ private slots:
         QFETCH(QString, text);
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath("Help.txt"), bytes));
-        QCOMPARE(HelpFile::read(folder.path()), text);
+        QCOMPARE(HelpFile::read(QFile::encodeName(folder.path())), text);
     }
 
     void missingFileIsCreatedEmpty()
     {
         QTemporaryDir folder;
-        QCOMPARE(HelpFile::read(folder.path()), QString());
+        QCOMPARE(HelpFile::read(QFile::encodeName(folder.path())), QString());
         const QFileInfo created(folder.filePath("Help.txt"));
         QVERIFY(created.isFile());
         QCOMPARE(created.size(), 0);
+    }
+
+    void folderNameThatIsNotTextIsRead()
+    {
+        QTemporaryDir parent;
+        const QByteArray folder = QFile::encodeName(parent.path()) + "/\xE8\x65\xB9";
+        const QByteArray help = folder + "/Help.txt";
+        QCOMPARE(mkdir(folder.constData(), 0755), 0);
+        // QTemporaryDir names files as text and could not remove these.
+        const auto remove = qScopeGuard([&] {
+            unlink(help.constData());
+            rmdir(folder.constData());
+        });
+        std::FILE* file = std::fopen(help.constData(), "wb");
+        QVERIFY(file);
+        std::fputs("N\xc3\xa1pov\xc4\x9b"
+                   "da",
+                   file);
+        QCOMPARE(std::fclose(file), 0);
+        QCOMPARE(HelpFile::read(folder), u"Nápověda"_s);
     }
 
     void linkToAFileIsFollowed()
@@ -101,7 +122,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath("elsewhere.txt"), "read me"));
         QVERIFY(QFile::link(folder.filePath("elsewhere.txt"), folder.filePath("Help.txt")));
-        QCOMPARE(HelpFile::read(folder.path()), u"read me"_s);
+        QCOMPARE(HelpFile::read(QFile::encodeName(folder.path())), u"read me"_s);
     }
 
     void oddNamesGiveNothingAndStayAsTheyWere_data()
@@ -136,7 +157,7 @@ private slots:
         struct stat before = {};
         QCOMPARE(lstat(help.constData(), &before), 0);
 
-        QCOMPARE(HelpFile::read(folder.path()), QString());
+        QCOMPARE(HelpFile::read(QFile::encodeName(folder.path())), QString());
 
         struct stat after = {};
         QCOMPARE(lstat(help.constData(), &after), 0);
@@ -165,8 +186,8 @@ private slots:
         const AsPlayer player;
         if (!player.restricted())
             QSKIP("cannot drop root's permissions here");
-        QCOMPARE(HelpFile::read(withFile.path()), QString());
-        QCOMPARE(HelpFile::read(withoutFile.path()), QString());
+        QCOMPARE(HelpFile::read(QFile::encodeName(withFile.path())), QString());
+        QCOMPARE(HelpFile::read(QFile::encodeName(withoutFile.path())), QString());
         QVERIFY(!QFileInfo::exists(withoutFile.filePath("Help.txt")));
     }
 
