@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick
-               libxext-dev libxfixes-dev libbenchmark-dev weston qt6-wayland)
+               libxext-dev libxfixes-dev libbenchmark-dev weston qt6-wayland
+               # clang's libFuzzer and sanitizer runtimes are only recommended by clang.
+               clang libclang-rt-14-dev)
 fi
 
 missing=()
