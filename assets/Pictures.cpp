@@ -1,12 +1,12 @@
 #include "assets/Pictures.h"
 
+#include "assets/DecodeBitmap.h"
+
 #include <QPixmapCache>
 #include <QResource>
 #include <QtEndian>
 
 namespace Pictures {
-
-namespace {
 
 // Decodes the skin's own kind of bitmap, 24 bits per pixel without compression, straight from
 // the resource's bytes: Qt's image reader would first look through every image format plugin
@@ -41,8 +41,6 @@ QImage decodeBitmap(QByteArrayView file)
     }
     return image;
 }
-
-} // namespace
 
 QImage skin()
 {

@@ -10,7 +10,9 @@ fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick
                libxext-dev libxfixes-dev libbenchmark-dev weston qt6-wayland
-               lintian desktop-file-utils appstream libgtk-3-bin man-db xclip)
+               lintian desktop-file-utils appstream libgtk-3-bin man-db xclip
+               # clang's libFuzzer and sanitizer runtimes are only recommended by clang.
+               clang libclang-rt-14-dev)
 fi
 
 missing=()
