@@ -38,11 +38,16 @@ int seek(const QRgb* line, int x, int width, QRgb key, Seek seek)
     return width;
 }
 
-// Colours compare as red, green and blue only, as a pixel read from the screen would.
-QImage asRgb32(const QImage& skin)
+// Colours compare as red, green and blue only, as a pixel read from the screen would. A face
+// whose key is already transparent is compared as it is, alpha included: its key pixels are
+// the only ones with alpha 0, and flattening them would make them black like the skin's own
+// black pixels.
+QImage comparable(const QImage& skin)
 {
-    return skin.format() == QImage::Format_RGB32 ? skin
-                                                 : skin.convertToFormat(QImage::Format_RGB32);
+    const QImage::Format format = skin.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied
+               ? skin
+               : skin.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -51,7 +56,7 @@ QRegion BuildSkinRegion(const QImage& skin)
 {
     if (skin.isNull())
         return {};
-    const QImage image = asRgb32(skin);
+    const QImage image = comparable(skin);
     const int width = image.width();
     const QRgb key = image.pixel(0, 0);
 
@@ -73,23 +78,4 @@ QRegion BuildSkinRegion(const QImage& skin)
     QRegion region;
     region.setRects(runs.data(), static_cast<int>(runs.size()));
     return region;
-}
-
-QImage transparentKeyFace(const QImage& skin)
-{
-    if (skin.isNull())
-        return {};
-    const QImage image = asRgb32(skin);
-    const QRgb key = image.pixel(0, 0);
-    const int width = image.width();
-    // Opaque RGB32 pixels are already valid premultiplied ARGB, so one pass copies them and
-    // clears the key.
-    QImage face(image.size(), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        auto* line = reinterpret_cast<QRgb*>(face.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = source[x] == key ? 0 : source[x];
-    }
-    return face;
 }
