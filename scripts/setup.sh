@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick
-               libxext-dev libxfixes-dev libxdamage-dev libxtst-dev libbenchmark-dev weston qt6-wayland)
+               libxext-dev libxfixes-dev libxdamage-dev libxtst-dev libbenchmark-dev valgrind weston qt6-wayland)
 fi
 
 missing=()
