@@ -26,11 +26,11 @@ QPixmap peg(int colour)
 {
     if (colour < 2 || colour > 9)
         return {};
-    // Decoded on first use and kept, so neither start-up nor each pointer change pays for it.
-    const QString path = QStringLiteral(":/assets/pegs/%1.png").arg(colour);
+    // Made on first use and kept, so neither start-up nor each pointer change pays for it.
+    const QString path = QStringLiteral(":/assets/pegs/%1.argb").arg(colour);
     QPixmap picture;
     if (!QPixmapCache::find(path, &picture)) {
-        picture.load(path);
+        picture = QPixmap::fromImage(stored(path));
         QPixmapCache::insert(path, picture);
     }
     return picture;
@@ -39,7 +39,8 @@ QPixmap peg(int colour)
 QIcon applicationIcon()
 {
     QIcon icon;
-    // Stored ready to draw: reading them as files would first probe every image format plugin.
+    // Stored ready to draw: reading them as image files would first probe every image format
+    // plugin installed.
     for (int size : {16, 32, 48, 64})
         icon.addPixmap(
             QPixmap::fromImage(stored(QStringLiteral(":/assets/icons/%1.argb").arg(size))));
