@@ -13,13 +13,14 @@
 # counted too; the idle figure runs under openbox (tests/bench/idle-cpu.sh).
 #
 #   tests/e2e/bench-startup.sh [--runs N] [--input-rounds N] [--idle-seconds N]
-#                              [--build-dir DIR] [--no-build]
+#                              [--build-dir DIR] [--no-build] [--game PROGRAM]
 #
 # It first brings the programs up to date in DIR (build/bench by default), configured as an
 # optimised build with -O2, the way distributions build packages, and with the test hooks;
 # --no-build takes them as they are. Times on a shared machine move by 10-25 % from run to
 # run: the instruction count does not, and the load average printed with the table says how
-# quiet the machine was.
+# quiet the machine was. --game measures another build of the game (an older one, say) against
+# the yardsticks of DIR.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
@@ -29,6 +30,7 @@ rounds=10
 idle_seconds=10
 build=$repo/build/bench
 make=yes
+game_program=''
 while (($#)); do
     case "$1" in
     --runs) runs=$2 && shift 2 ;;
@@ -36,9 +38,10 @@ while (($#)); do
     --idle-seconds) idle_seconds=$2 && shift 2 ;;
     --build-dir) build=$2 && shift 2 ;;
     --no-build) make=no && shift ;;
+    --game) game_program=$(realpath "$2") && shift 2 ;;
     *)
         echo "usage: $0 [--runs N] [--input-rounds N] [--idle-seconds N] [--build-dir DIR]" \
-            "[--no-build]" >&2
+            "[--no-build] [--game PROGRAM]" >&2
         exit 2
         ;;
     esac
@@ -50,7 +53,7 @@ if [[ "$make" == yes ]]; then
         input-timer skin-probe >/dev/null
 fi
 
-source "$here/lib.sh" "$build/vore-trelliq" "$build/tests/e2e"
+source "$here/lib.sh" "${game_program:-$build/vore-trelliq}" "$build/tests/e2e"
 eval "$("$helpers/skin-probe" facts)"
 start_x_server
 bare=$helpers/bare-window
@@ -79,7 +82,8 @@ instructions() {
     sed -n 's/^summary: //p' "$work/callgrind-$2".* | sort -n | tail -n 1
 }
 game_instructions='' bare_instructions=''
-if grep -q '^VORE_TEST_HOOKS:BOOL=ON' "$build/CMakeCache.txt" && command -v valgrind >/dev/null; then
+if [[ -z "$game_program" ]] && grep -q '^VORE_TEST_HOOKS:BOOL=ON' "$build/CMakeCache.txt" &&
+    command -v valgrind >/dev/null; then
     game_instructions=$(instructions "$game" game)
     bare_instructions=$(instructions "$bare" bare)
 fi
@@ -123,7 +127,7 @@ row_ratio "exec to first frame, ms (median of $runs)" "$(column_median 2 "$work/
 if [[ -n "$game_instructions" && -n "$bare_instructions" ]]; then
     row_ratio "instructions to first paint (callgrind)" "$game_instructions" "$bare_instructions" 1.10
 else
-    rows+=("instructions to first paint (callgrind)|-|-|-|at most 1.10 x|not measured: needs valgrind and -DVORE_TEST_HOOKS=ON")
+    rows+=("instructions to first paint (callgrind)|-|-|-|at most 1.10 x|not measured: needs valgrind and a build of DIR with -DVORE_TEST_HOOKS=ON")
 fi
 row_difference "resident 0.5 s after mapping, KiB" "$(column_median 3 "$work/game")" \
     "$(column_median 3 "$work/bare")" 2048 KiB 0
