@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "platform/AppInfo.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@ int main()
     char* arguments[] = {name, nullptr};
     int count = 1;
     QApplication app(count, arguments);
+    // Wayland compositors match the window to its launcher by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::desktopId));
 
     QtPlatform platform;
     Main window(platform);

@@ -13,13 +13,15 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 status=0
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_TEST_HOOKS=ON >/dev/null
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_WERROR=ON -DVORE_TEST_HOOKS=ON \
+    >/dev/null
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure || status=1
 
 # The end-to-end tests drive the real program in an X server and the benchmarks time it; under
 # the sanitizers neither would say more than the plain build does.
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_SANITIZE=ON >/dev/null
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_SANITIZE=ON -DVORE_WERROR=ON \
+    >/dev/null
 cmake --build build/asan
 ctest --test-dir build/asan --output-on-failure --label-exclude 'e2e|bench' || status=1
 

@@ -68,6 +68,21 @@ private slots:
         }
     }
 
+    // On a screen that scales by two the window keeps its shape: the skin drawn at twice the
+    // resolution is cut away exactly where the skin's pixel under it is.
+    void doubleSkinIsCutWhereTheSkinIs()
+    {
+        const QImage doubled = QImage(QStringLiteral(VORE_ASSETS_DIR "/skin@2x.png"))
+                                   .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(doubled.size(), m_skin.size() * 2);
+        for (int y = 0; y < doubled.height(); ++y) {
+            for (int x = 0; x < doubled.width(); ++x) {
+                QVERIFY2((doubled.pixel(x, y) == key) == isKey({x / 2, y / 2}),
+                         qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            }
+        }
+    }
+
     // Every key pixel reaches the border through key pixels: no holes in the window, and no
     // exact magenta left inside a shape.
     void noKeyPixelLiesInsideAShape()
