@@ -13,7 +13,8 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 status=0
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_WERROR=ON >/dev/null
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_WERROR=ON -DVORE_TEST_HOOKS=ON \
+    >/dev/null
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure || status=1
 

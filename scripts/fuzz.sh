@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(helpText helpFile bitmap)
+targets=(helpText helpFile rawPicture)
 if [[ "${1:-}" == "--runs" ]]; then
     limit=(-runs="${2:?--runs needs a number}")
     corpus=$(mktemp -d)

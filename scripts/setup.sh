@@ -9,8 +9,8 @@ if [[ "${1:-}" == "--package" || "${1:-}" == "--tests" ]]; then
 fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick
-               libxext-dev libxfixes-dev libbenchmark-dev weston qt6-wayland
-               lintian desktop-file-utils appstream libgtk-3-bin man-db xclip
+               libxext-dev libxfixes-dev libxdamage-dev libxtst-dev libbenchmark-dev valgrind
+               weston qt6-wayland lintian desktop-file-utils appstream libgtk-3-bin man-db xclip
                # clang's libFuzzer and sanitizer runtimes are only recommended by clang.
                clang libclang-rt-14-dev)
 fi

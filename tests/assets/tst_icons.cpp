@@ -105,6 +105,33 @@ private slots:
         QVERIFY(std::abs(actual.blue() - mean.blue()) <= 15);
     }
 
+    // The program carries the pictures made from the committed files at build time.
+    void shippedPicturesAreTheCommittedFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QImage>("shipped");
+        for (int colour = 2; colour <= 9; ++colour) {
+            QTest::newRow(qPrintable(QStringLiteral("peg %1").arg(colour)))
+                << QStringLiteral("pegs/%1.png").arg(colour) << Pictures::peg(colour).toImage();
+        }
+        for (int size : {16, 32, 48, 64}) {
+            QTest::newRow(qPrintable(QStringLiteral("icon %1").arg(size)))
+                << QStringLiteral("icons/%1.png").arg(size)
+                << Pictures::applicationIcon().pixmap(size).toImage();
+        }
+    }
+
+    void shippedPicturesAreTheCommittedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QImage, shipped);
+        const QImage committed(QStringLiteral(VORE_ASSETS_DIR "/") + file);
+        QVERIFY(!committed.isNull());
+        // Compared as drawn: a transparent pixel's colour does not count.
+        QCOMPARE(shipped.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 committed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+
     void applicationIconIsDrawnAtEverySize_data()
     {
         QTest::addColumn<int>("size");

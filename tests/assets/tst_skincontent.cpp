@@ -1,4 +1,4 @@
-#include "assets/Pictures.h"
+#include "CommittedSkin.h"
 #include "layout/MainLayout.h"
 
 #include <QTest>
@@ -42,7 +42,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { m_skin = Pictures::skin(); }
+    void initTestCase() { m_skin = committedSkin(); }
 
     void holesAreDrawnUnderTheirElements_data()
     {

@@ -1,4 +1,4 @@
-#include "assets/Pictures.h"
+#include "CommittedSkin.h"
 
 #include <QTest>
 #include <deque>
@@ -46,7 +46,7 @@ private:
 private slots:
     void initTestCase()
     {
-        m_skin = Pictures::skin();
+        m_skin = committedSkin();
         QCOMPARE(m_skin.size(), QSize(449, 563));
     }
 

@@ -7,9 +7,9 @@
 //   skin-probe diff SHOT SHOT X Y WIDTH HEIGHT  how many pixels differ
 // SHOT is a picture of the whole screen and X Y where the window lies on it.
 #include "BoardReader.h"
+#include "CommittedSkin.h"
 #include "ScreenChecks.h"
 #include "SkinFacts.h"
-#include "assets/Pictures.h"
 #include "layout/MainLayout.h"
 
 #include <QGuiApplication>
@@ -51,7 +51,7 @@ std::vector<QRect> readRectangles()
 
 int run(const QStringList& args, QTextStream& out)
 {
-    const QImage skin = Pictures::skin();
+    const QImage skin = committedSkin();
     const std::vector<Element> elements = MainLayout::createElements();
     const QString command = args.value(0);
 
