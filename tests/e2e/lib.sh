@@ -147,6 +147,14 @@ window_state() {
     xprop -id "$main_window" _NET_WM_STATE
 }
 
+# minimised [WINDOW]: whether the window manager keeps the window (the main one unless named)
+# minimised.
+minimised() {
+    local window=${1:-$main_window}
+    [[ "$(xprop -id "$window" _NET_WM_STATE)" == *_NET_WM_STATE_HIDDEN* ]] &&
+        [[ "$(xprop -id "$window" WM_STATE)" == *"window state: Iconic"* ]]
+}
+
 # window_at X Y: whether the main window lies at that place of the screen now.
 window_at() {
     read_geometry
