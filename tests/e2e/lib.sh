@@ -11,7 +11,8 @@ game=${1:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER}
 helpers=${2:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER}
 
 readonly background_hex=2040c0
-readonly screen_width=1024 screen_height=768
+# A script may set its own screen size before it sources this file.
+readonly screen_width=${screen_width:-1024} screen_height=${screen_height:-768}
 
 work=$(mktemp -d)
 started_pids=()

@@ -181,9 +181,9 @@ drag_from() {
 # the second answer comes from an event loop that has delivered all that came before the first,
 # or from the loop of a message box that it opened.
 ping_game() {
-    "$helpers/ping-window" "$main_window" 60 || fail "the game stopped answering"
+    "$helpers/wm-protocol" ping "$main_window" 60 || fail "the game stopped answering"
     sleep 0.02
-    "$helpers/ping-window" "$main_window" 60 || fail "the game stopped answering"
+    "$helpers/wm-protocol" ping "$main_window" 60 || fail "the game stopped answering"
 }
 
 # prepare_sync: learns the pointer pictures of two tray colours for sync_with_game. Call it

@@ -1,11 +1,15 @@
-// ping-window WINDOW [SECONDS]: sends the client of an X window a _NET_WM_PING and waits for its
-// answer, which goes to the root window. The client answers from its event loop, after every X
-// event that reached it before the ping, so the answer tells that it has read them and is not
-// stuck. Exits with 0 on the answer, 1 when none comes within the time (10 s unless given).
+// wm-protocol ping WINDOW [SECONDS]: sends the client of an X window a _NET_WM_PING and waits
+// for its answer, which goes to the root window. The client answers from its event loop, after
+// every X event that reached it before the ping, so the answer tells that it has read them and
+// is not stuck. Exits with 0 on the answer, 1 when none comes within the time (10 s unless
+// given).
+// wm-protocol close WINDOW: asks the client to close the window, as the window manager's close
+// button does (WM_DELETE_WINDOW), whichever window has the keyboard.
 #include <X11/Xlib.h>
 #include <poll.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <time.h>
 
 static double now(void)
@@ -17,12 +21,13 @@ static double now(void)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        fprintf(stderr, "usage: ping-window WINDOW [SECONDS]\n");
+    const int closing = argc == 3 && strcmp(argv[1], "close") == 0;
+    if (!closing && (argc < 3 || argc > 4 || strcmp(argv[1], "ping") != 0)) {
+        fprintf(stderr, "usage: wm-protocol ping WINDOW [SECONDS] | wm-protocol close WINDOW\n");
         return 2;
     }
-    const Window window = (Window)strtoul(argv[1], NULL, 0);
-    const double limit = argc > 2 ? atof(argv[2]) : 10.0;
+    const Window window = (Window)strtoul(argv[2], NULL, 0);
+    const double limit = argc > 3 ? atof(argv[3]) : 10.0;
     Display* display = XOpenDisplay(NULL);
     if (!display) {
         fprintf(stderr, "cannot open display\n");
@@ -31,6 +36,18 @@ int main(int argc, char** argv)
     const Window root = DefaultRootWindow(display);
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
+    if (closing) {
+        XEvent request = {0};
+        request.xclient.type = ClientMessage;
+        request.xclient.window = window;
+        request.xclient.message_type = protocols;
+        request.xclient.format = 32;
+        request.xclient.data.l[0] = (long)XInternAtom(display, "WM_DELETE_WINDOW", False);
+        request.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &request);
+        XCloseDisplay(display);
+        return 0;
+    }
     // Clients answer with one mask or the other.
     XSelectInput(display, root, StructureNotifyMask | SubstructureNotifyMask);
 
@@ -61,6 +78,6 @@ int main(int argc, char** argv)
         poll(&connection, 1, 100);
     }
     XCloseDisplay(display);
-    fprintf(stderr, "no answer to a ping of window %s within %g s\n", argv[1], limit);
+    fprintf(stderr, "no answer to a ping of window %s within %g s\n", argv[2], limit);
     return 1;
 }
