@@ -19,9 +19,10 @@ void SkinDrag::pointerMoved(QWidget& window, Qt::MouseButtons held, QPoint globa
     }
     if (globalPoint == m_grip->pressedAt)
         return;
-    // Under Wayland only the compositor can move a window, and it refuses once the button is up.
-    // On X11 the window manager would take the move from a request made after the release and
-    // keep the pointer grabbed, so the window follows the pointer here.
+    // Under Wayland only the compositor can move a window; it checks that the button is still
+    // down, and the move is its own from then on. On X11 even a request made at the first motion
+    // often reaches the window manager after a quick flick's release, and it would then hold the
+    // pointer waiting for one, so the window follows the pointer here.
     if (QGuiApplication::platformName().startsWith("wayland")) {
         if (window.windowHandle())
             window.windowHandle()->startSystemMove();
