@@ -107,10 +107,10 @@ game_alive() {
         "$(windows_titled 'Vore TRELLIQ' | xargs)"
 }
 
-# The window's place while it plays, and how far right it may go: the boxes and side windows
-# that open in the middle of the screen stay clear of it, the widest (Help, 465 pixels) included.
+# The window's place while it plays: the boxes and side windows that open in the middle of the
+# screen stay clear of it, the widest (Help, 465 pixels) included.
 readonly home_x=20 home_y=$(((screen_height - skin_height) / 2))
-readonly home_x_limit=$((screen_width / 2 - 465 / 2 - 40 - skin_width))
+((home_x + skin_width < screen_width / 2 - 465 / 2)) || fail "the screen is too narrow"
 
 main_window_back() {
     ! minimised "$main_window" && viewable "$main_window"
@@ -118,13 +118,18 @@ main_window_back() {
 
 restores=0
 # Brings the game back to where the next batch of events can reach it: nothing in front of it,
-# not minimised, wholly on the screen. After a batch of clicks that can do none of that, it is
+# not minimised, in its place. After a batch of clicks that can do none of that, it is
 # enough to wait until the game has taken them in.
 settle() {
     ping_game
     game_alive
     # With every button up, nobody may hold the pointer: a window manager left in a move would.
-    "$helpers/grab-probe" >/dev/null || fail "a grab remains after batch $batches"
+    local grabbed
+    grabbed=$("$helpers/grab-probe") || {
+        sleep 1
+        fail "after batch $batches $grabbed; a second later: $("$helpers/grab-probe")" \
+            "(xdotool: ${words[*]})"
+    }
     [[ -n "$stop" ]] || return 0
     answer_boxes
     if minimised "$main_window"; then
@@ -134,11 +139,10 @@ settle() {
     fi
     close_side_windows
     answer_boxes
-    read_geometry
-    if ((win_x < 0 || win_y < 0 || win_x > home_x_limit || win_y + win_height > screen_height)); then
-        xdotool windowmove "$main_window" "$home_x" "$home_y"
-        wait_until 30 "the window is back in its part of the screen" window_at "$home_x" "$home_y"
-    fi
+    # The game asked for its own moves of the window before it answered the ping, so the window
+    # manager carries them out before this one, and the window ends where it is put here.
+    xdotool windowmove "$main_window" "$home_x" "$home_y"
+    wait_until 30 "the window is back in its place" window_at "$home_x" "$home_y"
 }
 
 # Element rectangles by kind, as "x y width height".
@@ -197,14 +201,6 @@ random_button() {
     button=$((pick < 6 ? 1 : pick < 8 ? 3 : 2))
 }
 
-# toward_home: sets dx, dy to a random step of a drag that keeps the window near its place.
-toward_home() {
-    local sx=1 sy=1
-    ((win_x < home_x)) || sx=-1
-    ((win_y < home_y)) || sy=-1
-    dx=$((sx * (RANDOM % 40) - sx * 8))
-    dy=$((sy * (RANDOM % 40) - sy * 8))
-}
 
 events=0 batches=0 drags=0 doubles=0
 # batch: fills words with one batch of xdotool commands, up to twelve actions, and sets stop
@@ -248,8 +244,7 @@ batch() {
             ((RANDOM % 2)) || words+=(sleep 0.05)
             local step steps=$((1 + RANDOM % 4))
             for ((step = 0; step < steps; step++)); do
-                toward_home
-                words+=(mousemove_relative -- "$dx" "$dy")
+                words+=(mousemove_relative -- $((RANDOM % 61 - 30)) $((RANDOM % 61 - 30)))
                 events=$((events + 1))
             done
             words+=(mouseup "$button")
