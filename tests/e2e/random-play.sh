@@ -6,7 +6,8 @@
 # passes when at the end the game is alive, has written nothing unexpected to its error output
 # (no sanitizer report), holds about the memory it held after warming up and still opens About.
 # Options after the two arguments of every end-to-end script: --seed N to replay the stream of
-# events of a run, --seconds S for its length (90 unless given).
+# events of a run, --seconds S for its length (90 unless given), --rss-slack-kb K for the growth
+# of the resident set it allows (6 MB unless given).
 
 # shellcheck disable=SC2154 # the element rectangles come from the skin's facts, read at start
 
@@ -18,10 +19,13 @@ shift 2
 
 seed=$((($(date +%s%N) / 1000) % 1000000000))
 seconds=90
+# Growth of the resident set allowed between the end of the warm-up and the end of the run.
+rss_slack_kb=6144
 while (($#)); do
     case "$1" in
     --seed) seed=$2 ;;
     --seconds) seconds=$2 ;;
+    --rss-slack-kb) rss_slack_kb=$2 ;;
     *) fail "unknown option $1" ;;
     esac
     shift 2
@@ -45,8 +49,6 @@ start_session
 RANDOM=$seed
 
 readonly about_title='About Vore TRELLIQ' help_title='Help'
-# Growth of the resident set allowed between the end of the warm-up and the end of the run.
-readonly rss_slack_kb=6144
 
 resident_kb() {
     awk '/^VmRSS:/ {print $2}' "/proc/$game_pid/status"
@@ -152,11 +154,11 @@ for var in "${!elem_@}"; do
     elem_i[1-6][1-4]) holes+=("${!var}") ;;
     elem_ok_*) confirms+=("${!var}") ;;
     elem_koliky_*) strips+=("${!var}") ;;
-    elem_[phm]*) displays+=("${!var}") ;;
+    elem_[phm][1-6]*) displays+=("${!var}") ;;
     esac
 done
-((${#holes[@]} == 24 && ${#confirms[@]} == 6 && ${#strips[@]} == 25)) ||
-    fail "the element table lacks holes, confirm elements or tray strips"
+((${#holes[@]} == 24 && ${#confirms[@]} == 6 && ${#strips[@]} == 25 && ${#displays[@]} == 52)) ||
+    fail "the element table lacks holes, confirm elements, tray strips or peg displays"
 
 # pick_in RECT: sets x and y to a screen point in the middle half of an element.
 pick_in() {
@@ -285,10 +287,15 @@ for _ in $(seq 20); do
 done
 rss_start=$(resident_kb)
 
-deadline=$((SECONDS + seconds))
-while ((SECONDS < deadline)); do
+start=$SECONDS
+next_report=$((start + 60))
+while ((SECONDS < start + seconds)); do
     play_batch
     batches=$((batches + 1))
+    if ((SECONDS >= next_report)); then
+        echo "$((SECONDS - start))s: $batches batches, resident set $(resident_kb) kB"
+        next_report=$((next_report + 60))
+    fi
 done
 rss_end=$(resident_kb)
 
