@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with assertions on and runs every test, then runs the
-# headless tests again in a build with AddressSanitizer and UndefinedBehaviorSanitizer. The
-# exit code is the result of both.
+# headless tests again in a build with AddressSanitizer and UndefinedBehaviorSanitizer, with a
+# random play of the whole program in that build. The exit code is the result of both.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -19,7 +19,8 @@ cmake --build build/test
 ctest --test-dir build/test --output-on-failure || status=1
 
 # The end-to-end tests drive the real program in an X server and the benchmarks time it; under
-# the sanitizers neither would say more than the plain build does.
+# the sanitizers neither would say more than the plain build does. The random play (label
+# random, only in this build) drives the whole program there instead, for about two minutes.
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_SANITIZE=ON -DVORE_WERROR=ON \
     >/dev/null
 cmake --build build/asan

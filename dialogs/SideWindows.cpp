@@ -10,6 +10,9 @@ namespace {
 
 void bringToFront(QWidget& window)
 {
+    // show() leaves a window that the window manager minimised where it is; with no taskbar
+    // button, the player could then find it only by cycling through the windows.
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();
     window.activateWindow();

@@ -3,6 +3,7 @@
 #include "game/Board.h"
 #include "game/Game.h"
 #include "pegs/Hand.h"
+#include "shell/SkinDrag.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -30,6 +31,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double-click is no press for the game: a quick player's double-click
+    // would otherwise confirm two rows, or drop a peg into a hole and lift it out again.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // A hidden or minimised window gets no release, so a move it was making is over.
+    void hideEvent(QHideEvent* event) override;
     // Closing the window from outside (the window manager's close, Alt+F4) asks the same
     // question as the close button, so the game never ends without it.
     void closeEvent(QCloseEvent* event) override;
@@ -53,7 +59,5 @@ private:
     Hand m_hand;
     // The element under the left button since it went down; a release over it clicks it.
     std::optional<ElementId> m_clickCandidate;
-    // Where the pointer holds the window while we move it ourselves, when the window system
-    // would not move it.
-    std::optional<QPoint> m_moveGrip;
+    SkinDrag m_skinDrag;
 };

@@ -6,13 +6,12 @@
 #include "shell/Main.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QWindow>
 #include <utility>
 
 void Main::mousePressEvent(QMouseEvent* event)
 {
+    m_skinDrag.cancel();
     const QPoint point = event->position().toPoint();
     // The mask keeps presses on cut-away pixels from reaching us; where the window system
     // passes them anyway they belong to whatever lies behind, not to the skin.
@@ -28,20 +27,29 @@ void Main::mousePressEvent(QMouseEvent* event)
 
 void Main::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_moveGrip)
-        move(event->globalPosition().toPoint() - *m_moveGrip);
+    m_skinDrag.pointerMoved(*this, event->buttons(), event->globalPosition().toPoint());
 }
 
 void Main::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->buttons() == Qt::NoButton)
-        m_moveGrip.reset();
+    m_skinDrag.released(event->button());
     if (event->button() != Qt::LeftButton)
         return;
     const auto pressed = std::exchange(m_clickCandidate, std::nullopt);
     if (pressed &&
         MainLayout::elementAt(m_board.elements(), event->position().toPoint()) == pressed)
         elementClicked(*pressed);
+}
+
+void Main::mouseDoubleClickEvent(QMouseEvent*)
+{
+    m_skinDrag.cancel();
+    m_clickCandidate.reset();
+}
+
+void Main::hideEvent(QHideEvent*)
+{
+    m_skinDrag.cancel();
 }
 
 void Main::elementPressed(ElementId id, QPoint point, Qt::MouseButton button)
@@ -77,16 +85,7 @@ void Main::elementClicked(ElementId id)
 
 void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint)
 {
-    // Any button drags. The window system moves the window where it can; without a window
-    // manager it refuses, and the window follows the pointer until every button is up. On X11
-    // Qt tells the window manager that the left button drives the move, whichever was pressed,
-    // and it would wait for a left release that never comes, so other buttons move the window
-    // ourselves there. Under Wayland only the compositor can move a window.
-    const bool systemMove =
-        button == Qt::LeftButton || QGuiApplication::platformName().startsWith("wayland");
-    if (systemMove && windowHandle() && windowHandle()->startSystemMove())
-        return;
-    m_moveGrip = globalPoint - pos();
+    m_skinDrag.pressed(*this, button, globalPoint);
 }
 
 void Main::closeEvent(QCloseEvent* event)

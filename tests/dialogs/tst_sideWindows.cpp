@@ -84,6 +84,20 @@ private slots:
         QCOMPARE(open(name), first);
         QVERIFY(QTest::qWaitForWindowActive(first));
     }
+
+    void openingAMinimisedWindowRestoresIt_data() { eachWindow_data(); }
+    void openingAMinimisedWindowRestoresIt()
+    {
+        QFETCH(QString, name);
+        QWidget* window = open(name);
+        QVERIFY(window);
+        window->setWindowState(window->windowState() | Qt::WindowMinimized);
+        QVERIFY(window->isMinimized());
+
+        QCOMPARE(open(name), window);
+        QVERIFY(!window->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
 };
 
 QTEST_MAIN(SideWindowsTest)

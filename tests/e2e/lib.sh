@@ -11,7 +11,8 @@ game=${1:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER}
 helpers=${2:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER}
 
 readonly background_hex=2040c0
-readonly screen_width=1024 screen_height=768
+# A script may set its own screen size before it sources this file.
+readonly screen_width=${screen_width:-1024} screen_height=${screen_height:-768}
 
 work=$(mktemp -d)
 started_pids=()
@@ -145,6 +146,14 @@ read_geometry() {
 # window_state: the window manager's _NET_WM_STATE of the main window.
 window_state() {
     xprop -id "$main_window" _NET_WM_STATE
+}
+
+# minimised [WINDOW]: whether the window manager keeps the window (the main one unless named)
+# minimised.
+minimised() {
+    local window=${1:-$main_window}
+    [[ "$(xprop -id "$window" _NET_WM_STATE)" == *_NET_WM_STATE_HIDDEN* ]] &&
+        [[ "$(xprop -id "$window" WM_STATE)" == *"window state: Iconic"* ]]
 }
 
 # window_at X Y: whether the main window lies at that place of the screen now.

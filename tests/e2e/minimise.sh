@@ -15,10 +15,6 @@ wait_until 10 "p12 shows a peg of colour $first" board_shows "p12=$first"
 before=$shot
 
 click_element minim
-minimised() {
-    [[ "$(window_state)" == *_NET_WM_STATE_HIDDEN* ]] &&
-        [[ "$(xprop -id "$main_window" WM_STATE)" == *"window state: Iconic"* ]]
-}
 wait_until 10 "the window is minimised" minimised
 [[ "$(xwininfo -id "$main_window")" == *"Map State: IsUnMapped"* ]] ||
     fail "the minimised window is still mapped"

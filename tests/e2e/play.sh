@@ -38,6 +38,12 @@ click_at() {
     xdotool click "${3:-1}"
 }
 
+# double_click_at X Y: two left clicks at a skin point, 80 ms apart, as a quick player's.
+double_click_at() {
+    pointer_to "$1" "$2"
+    xdotool click --repeat 2 --delay 80 1
+}
+
 # click_element LABEL: a left click on the centre of an element.
 click_element() {
     element_centre "$1"
@@ -169,6 +175,15 @@ changed_between() {
 drag_from() {
     pointer_to "$1" "$2"
     xdotool mousedown "$3" sleep 0.1 mousemove_relative -- "$4" "$5" mouseup "$3"
+}
+
+# ping_game: waits until the game has taken in every earlier input. Two pings a moment apart:
+# the second answer comes from an event loop that has delivered all that came before the first,
+# or from the loop of a message box that it opened.
+ping_game() {
+    "$helpers/wm-protocol" ping "$main_window" 60 || fail "the game stopped answering"
+    sleep 0.02
+    "$helpers/wm-protocol" ping "$main_window" 60 || fail "the game stopped answering"
 }
 
 # prepare_sync: learns the pointer pictures of two tray colours for sync_with_game. Call it

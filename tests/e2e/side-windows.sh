@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The About and Help buttons open one window each, with no taskbar button of their own: a second
-# click brings the open window to the front instead of opening another. Escape closes the About
-# dialog.
+# click brings the open window to the front instead of opening another, restoring it when it was
+# minimised. Escape closes the About dialog.
 source "$(dirname "$0")/lib.sh"
 start_session
 
@@ -52,4 +52,22 @@ wait_until 10 "Escape closes the About dialog" window_count_is "$about_title" 0
 only_window "$help_title" "$help_window"
 (($(window_count 'Vore TRELLIQ') == 1)) || fail "the game's window is gone"
 
-echo "About and Help opened once each and came to the front; Escape closed About"
+# A side window that the window manager minimised comes back, in front, with its button.
+click_element about
+wait_until 20 "the About dialog opens again" window_count_is "$about_title" 1
+about_window=$(windows_titled "$about_title")
+shown_in_front() {
+    ! minimised "$1" && [[ "$(xwininfo -id "$1")" == *"Map State: IsViewable"* ]] && on_top "$1"
+}
+for pair in "about $about_window" "help $help_window"; do
+    read -r button window <<<"$pair"
+    xdotool windowminimize "$window"
+    wait_until 10 "the window of $button is minimised" minimised "$window"
+    # Past the double-click interval since the last click on the button.
+    sleep 0.5
+    click_element "$button"
+    wait_until 10 "a click on $button brings its minimised window back in front" \
+        shown_in_front "$window"
+done
+
+echo "About and Help opened once each, came to the front, also from minimised; Escape closed About"

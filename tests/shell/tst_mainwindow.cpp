@@ -200,6 +200,87 @@ private slots:
         }
     }
 
+    void secondPressOfADoubleClickIsNoPress_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("carriedBefore");
+        QTest::addColumn<int>("activeRowAfter");
+        QTest::addColumn<QString>("p11After");
+        QTest::addColumn<int>("carriedAfter");
+        QTest::newRow("confirm area") << ok5 << 0 << 2 << QString() << 0;
+        QTest::newRow("empty hole, peg in hand") << i11Centre << 4 << 1 << "4" << 0;
+        QTest::newRow("bare skin") << aboveFirstStrip << 0 << 1 << QString() << 0;
+    }
+
+    void secondPressOfADoubleClickIsNoPress()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, carriedBefore);
+        QFETCH(int, activeRowAfter);
+        QFETCH(QString, p11After);
+        QFETCH(int, carriedAfter);
+        MainWindowFixture fixture;
+        if (carriedBefore != 0)
+            fixture.click(paletteSpot(carriedBefore));
+        const QPoint home = fixture.window->pos();
+
+        fixture.click(at);
+        const QPoint global = fixture.window->mapToGlobal(at);
+        fixture.send(QEvent::MouseButtonDblClick, at, global, Qt::LeftButton, Qt::LeftButton);
+        fixture.send(QEvent::MouseMove, at + QPoint(30, 20), global + QPoint(30, 20), Qt::NoButton,
+                     Qt::LeftButton);
+        QCOMPARE(fixture.window->pos(), home);
+        fixture.send(QEvent::MouseMove, at, global, Qt::NoButton, Qt::LeftButton);
+        fixture.release(at);
+
+        for (int row = 1; row <= 6; ++row)
+            QCOMPARE(fixture.board()[Board::clickTarget(row, 1)].enabled, row == activeRowAfter);
+        QCOMPARE(fixture.board().tag(Board::pegDisplay(1, 1)), p11After);
+        QCOMPARE(fixture.carried(), carriedAfter);
+        if (at == ok5) {
+            // The next click counts again.
+            fixture.click(at);
+            QVERIFY(fixture.board()[Board::clickTarget(3, 1)].enabled);
+        }
+    }
+
+    void pointerMovesMoveTheWindowOnlyWithThePressedButtonHeld_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<Qt::MouseButtons>("heldWhileMoving");
+        QTest::addColumn<bool>("hideBeforeMoving");
+        QTest::addColumn<QPoint>("moved");
+        QTest::newRow("right held")
+            << Qt::RightButton << Qt::MouseButtons(Qt::RightButton) << false << QPoint(100, 20);
+        QTest::newRow("left held")
+            << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton) << false << QPoint(100, 20);
+        QTest::newRow("another button held")
+            << Qt::RightButton << Qt::MouseButtons(Qt::MiddleButton) << false << QPoint();
+        QTest::newRow("hidden on the way")
+            << Qt::RightButton << Qt::MouseButtons(Qt::RightButton) << true << QPoint();
+    }
+
+    // The release of a move can go astray (the window is minimised, another client takes the
+    // pointer); what the window sees next must not carry it along with the pointer.
+    void pointerMovesMoveTheWindowOnlyWithThePressedButtonHeld()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(Qt::MouseButtons, heldWhileMoving);
+        QFETCH(bool, hideBeforeMoving);
+        QFETCH(QPoint, moved);
+        MainWindowFixture fixture;
+        const QPoint global = fixture.window->mapToGlobal(aboveFirstStrip);
+        fixture.send(QEvent::MouseButtonPress, aboveFirstStrip, global, button, button);
+        if (hideBeforeMoving) {
+            fixture.window->hide();
+            fixture.window->show();
+        }
+        const QPoint home = fixture.window->pos();
+        fixture.send(QEvent::MouseMove, aboveFirstStrip + QPoint(100, 20), global + QPoint(100, 20),
+                     Qt::NoButton, heldWhileMoving);
+        QCOMPARE(fixture.window->pos() - home, moved);
+    }
+
     void holeOfAConfirmedRowDragsTheWindow()
     {
         MainWindowFixture fixture;
