@@ -37,9 +37,11 @@ protected:
 private:
     void Form_Load();
 
+    QPoint skinPixelUnder(const QMouseEvent& event) const;
     void elementPressed(ElementId id, QPoint point, Qt::MouseButton button);
     void elementClicked(ElementId id);
-    void picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint);
+    // The grip is where the press went down, in device pixels of the window.
+    void picMainSkin_MouseDown(Qt::MouseButton button, QPoint grip);
     void minim_Click();
     void about_Click();
     void help_Click();
@@ -52,7 +54,7 @@ private:
     Hand m_hand;
     // The element under the left button since it went down; a release over it clicks it.
     std::optional<ElementId> m_clickCandidate;
-    // Where the pointer holds the window while we move it ourselves, when the window system
-    // would not move it.
+    // Where the pointer holds the window, in device pixels, while we move it ourselves when the
+    // window system would not move it.
     std::optional<QPoint> m_moveGrip;
 };

@@ -3,6 +3,8 @@
 
 #include "dialogs/SideWindows.h"
 #include "layout/MainLayout.h"
+#include "shell/DeviceMove.h"
+#include "shell/DevicePixels.h"
 #include "shell/Main.h"
 
 #include <QCloseEvent>
@@ -11,9 +13,16 @@
 #include <QWindow>
 #include <utility>
 
+QPoint Main::skinPixelUnder(const QMouseEvent& event) const
+{
+    // The event's own position() is rounded to whole device-independent pixels, which on a
+    // scaled screen may be the next skin pixel over from the one shown under the pointer.
+    return skinPixelAt(event.scenePosition(), devicePixelRatioF());
+}
+
 void Main::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = skinPixelUnder(*event);
     // The mask keeps presses on cut-away pixels from reaching us; where the window system
     // passes them anyway they belong to whatever lies behind, not to the skin.
     if (!mask().isEmpty() && !mask().contains(point)) {
@@ -23,13 +32,14 @@ void Main::mousePressEvent(QMouseEvent* event)
     if (const auto target = MainLayout::elementAt(m_board.elements(), point))
         elementPressed(*target, point, event->button());
     else
-        picMainSkin_MouseDown(event->button(), event->globalPosition().toPoint());
+        picMainSkin_MouseDown(event->button(),
+                              devicePixelAt(event->scenePosition(), devicePixelRatioF()));
 }
 
 void Main::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_moveGrip)
-        move(event->globalPosition().toPoint() - *m_moveGrip);
+        followPointer(*this, *m_moveGrip, event->globalPosition());
 }
 
 void Main::mouseReleaseEvent(QMouseEvent* event)
@@ -39,8 +49,7 @@ void Main::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const auto pressed = std::exchange(m_clickCandidate, std::nullopt);
-    if (pressed &&
-        MainLayout::elementAt(m_board.elements(), event->position().toPoint()) == pressed)
+    if (pressed && MainLayout::elementAt(m_board.elements(), skinPixelUnder(*event)) == pressed)
         elementClicked(*pressed);
 }
 
@@ -75,7 +84,7 @@ void Main::elementClicked(ElementId id)
         m_hand.i_Click(name[1] - '0', name[2] - '0');
 }
 
-void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint)
+void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPoint grip)
 {
     // Any button drags. The window system moves the window where it can; without a window
     // manager it refuses, and the window follows the pointer until every button is up. On X11
@@ -86,7 +95,7 @@ void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint)
         button == Qt::LeftButton || QGuiApplication::platformName().startsWith("wayland");
     if (systemMove && windowHandle() && windowHandle()->startSystemMove())
         return;
-    m_moveGrip = globalPoint - pos();
+    m_moveGrip = grip;
 }
 
 void Main::closeEvent(QCloseEvent* event)

@@ -5,8 +5,12 @@
 //   skin-probe cutaway SHOT X Y RRGGBB        the cut-away pixels show the background
 //   skin-probe board SHOT X Y                 "label colour" for every peg display
 //   skin-probe diff SHOT SHOT X Y WIDTH HEIGHT  how many pixels differ
+//   skin-probe scaled-facts SCALE             shell assignments, see ScaledScreen.h
+//   skin-probe scaled SHOT X Y SCALE RRGGBB < RECTANGLES  the window on a scaled screen
+//   skin-probe about-text SHOT X Y SCALE      the About text inside its box
 // SHOT is a picture of the whole screen and X Y where the window lies on it.
 #include "BoardReader.h"
+#include "ScaledScreen.h"
 #include "ScreenChecks.h"
 #include "SkinFacts.h"
 #include "assets/Pictures.h"
@@ -77,8 +81,27 @@ int run(const QStringList& args, QTextStream& out)
         out << countDifferences(readShot(args[1]), readShot(args[2]), area) << '\n';
         return 0;
     }
+    if (command == QLatin1String("scaled-facts") && args.size() == 2) {
+        writeScaledFacts(skin, elements, args[1].toDouble(), out);
+        return 0;
+    }
+    if (command == QLatin1String("scaled") && args.size() == 6) {
+        const double scale = args[4].toDouble();
+        const QImage window =
+            windowIn(args[1], args[2], args[3], ScaledSkin(skin, scale).deviceSize());
+        return checkScaledWindow(window, skin, scale, args[5].toUInt(nullptr, 16), readRectangles(),
+                                 out)
+                   ? 0
+                   : 1;
+    }
+    if (command == QLatin1String("about-text") && args.size() == 5) {
+        const QImage dialog =
+            readShot(args[1]).copy(QRect(args[2].toInt(), args[3].toInt(), 1 << 14, 1 << 14));
+        return checkAboutText(dialog, args[4].toDouble(), out) ? 0 : 1;
+    }
     std::fprintf(stderr, "usage: skin-probe facts | shape | cutaway SHOT X Y RRGGBB | "
-                         "board SHOT X Y | diff SHOT SHOT X Y WIDTH HEIGHT\n");
+                         "board SHOT X Y | diff SHOT SHOT X Y WIDTH HEIGHT | scaled-facts SCALE | "
+                         "scaled SHOT X Y SCALE RRGGBB | about-text SHOT X Y SCALE\n");
     return usageError;
 }
 
