@@ -2,8 +2,8 @@
 # The game on a screen scaled by a factor (the third argument): the window is the skin's size
 # times the factor, its shape is the painted skin with no seam, a press anywhere in the tray
 # takes the colour painted under the pointer (also on the first and last device pixel of a skin
-# pixel), drags with any button move the window exactly as far as the pointer, and the About
-# text fits its box. One game start.
+# pixel), the carried peg shows at the size of the board's pegs, drags with any button move the
+# window exactly as far as the pointer, and the About text fits its box. One game start.
 readonly scale=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER SCALE}
 screen_width=2048 screen_height=1536
 game_environment=("QT_SCALE_FACTOR=$scale")
@@ -24,7 +24,8 @@ screenshot
 "$helpers/skin-probe" scaled "$shot" "$win_x" "$win_y" "$scale" "$background_hex" \
     <"$work/shape" || fail "the window does not show the skin, cut to its shape, at x$scale"
 
-# Every colour from the middle of its deepest tray pixel, each showing its own pointer.
+# Every colour from the middle of its deepest tray pixel, each showing its own pointer at the
+# size of the board's pegs, the hot spot in its middle.
 read -r bare_x bare_y <<<"$bare_device"
 xdotool mousemove "$((win_x + bare_x))" "$((win_y + bare_y))"
 previous=$(cursor_image)
@@ -36,6 +37,11 @@ for colour in $(tray_colours); do
     wait_until 10 "the pointer shows the peg of colour $colour" cursor_is_not "$previous"
     previous=$(cursor_image)
     carried[$colour]=$previous
+    read -r width height hot_x hot_y _ <<<"$previous"
+    ((width == peg_device_size && height == peg_device_size)) ||
+        fail "the pointer of colour $colour is ${width}x$height, the board's pegs $peg_device_size"
+    ((hot_x == width / 2 && hot_y == height / 2)) ||
+        fail "the pointer's hot spot is at ($hot_x, $hot_y) of ${width}x$height"
 done
 (($(printf '%s\n' "${carried[@]}" | sort -u | wc -l) == ${#carried[@]})) ||
     fail "two colours show the same pointer"
