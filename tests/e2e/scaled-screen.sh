@@ -76,7 +76,7 @@ for drag in "1 37 23" "3 -29 31" "2 41 -17" "3 17 -13" "2 -23 19"; do
 done
 
 # The About text inside its box: no glyph cut off at the box's bottom edge.
-read -r x y <<<"$about_device"
+read -r x y <<<"$centre_about"
 device_press "$x" "$y"
 wait_until 20 "the About dialog opens" window_count_is 'About Vore TRELLIQ' 1
 about=$(windows_titled 'About Vore TRELLIQ')

@@ -1,6 +1,7 @@
 #include "ScaledScreen.h"
 
 #include "Clearance.h"
+#include "SkinFacts.h"
 #include "layout/MainLayout.h"
 #include "pegs/PegColour.h"
 
@@ -125,9 +126,30 @@ void writeScaledFacts(const QImage& skin, std::span<const Element> elements, dou
     if (bare)
         writePoint(out, QStringLiteral("bare_device"), middle(*bare));
     for (const Element& element : elements) {
-        if (element.name == "about")
-            writePoint(out, QStringLiteral("about_device"), middle(element.rect.center()));
+        writePoint(out, QStringLiteral("centre_") + elementLabel(element),
+                   middle(element.rect.center()));
+        const QRect r(QPoint(scaled.firstDevicePixel(element.rect.left()),
+                             scaled.firstDevicePixel(element.rect.top())),
+                      QPoint(scaled.lastDevicePixel(element.rect.right()),
+                             scaled.lastDevicePixel(element.rect.bottom())));
+        out << "box_" << elementLabel(element) << "=\"" << r.x() << ' ' << r.y() << ' ' << r.width()
+            << ' ' << r.height() << "\"\n";
     }
+}
+
+void writeColourExtent(const QImage& shot, QRect area, int colour, QTextStream& out)
+{
+    qsizetype count = 0;
+    QRect extent;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (shot.rect().contains(x, y) && colourAt(shot, QPoint(x, y)) == colour) {
+                ++count;
+                extent |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    out << count << ' ' << extent.width() << ' ' << extent.height() << '\n';
 }
 
 bool checkScaledWindow(const QImage& window, const QImage& skin, double scale, QRgb background,

@@ -33,7 +33,8 @@ private:
 //   edge_N                         "x y": the first or last device pixel of a tray pixel of
 //                                  colour N, chosen so that rounding the position, or flooring
 //                                  it without following Qt's painting, reads another colour
-//   bare_device, about_device      "x y": a point of bare skin, the About button's centre
+//   bare_device                    "x y": a point of bare skin
+//   centre_LABEL, box_LABEL        "x y" and "x y width height" of every element
 //   peg_device_size                the device size of a peg of the board
 void writeScaledFacts(const QImage& skin, std::span<const Element> elements, double scale,
                       QTextStream& out);
@@ -49,3 +50,7 @@ bool checkScaledWindow(const QImage& window, const QImage& skin, double scale, Q
 // screen scaled by the factor, shows text and keeps it off the bottom rows of its box, where a
 // text too long for the box would be cut through.
 bool checkAboutText(const QImage& dialog, double scale, QTextStream& out);
+
+// Prints "count width height": how many pixels of an area of a picture have a peg colour
+// (2 to 7, as the tray's pixels are told apart), and the size of the box round them.
+void writeColourExtent(const QImage& shot, QRect area, int colour, QTextStream& out);

@@ -8,6 +8,8 @@
 //   skin-probe scaled-facts SCALE             shell assignments, see ScaledScreen.h
 //   skin-probe scaled SHOT X Y SCALE RRGGBB < RECTANGLES  the window on a scaled screen
 //   skin-probe about-text SHOT X Y SCALE      the About text inside its box
+//   skin-probe colour SHOT X Y WIDTH HEIGHT N  pixels of peg colour N in an area
+//   skin-probe nonkey-box                     "x y width height" round the skin's non-key pixels
 // SHOT is a picture of the whole screen and X Y where the window lies on it.
 #include "BoardReader.h"
 #include "ScaledScreen.h"
@@ -15,6 +17,7 @@
 #include "SkinFacts.h"
 #include "assets/Pictures.h"
 #include "layout/MainLayout.h"
+#include "shell/SkinShape.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -99,9 +102,21 @@ int run(const QStringList& args, QTextStream& out)
             readShot(args[1]).copy(QRect(args[2].toInt(), args[3].toInt(), 1 << 14, 1 << 14));
         return checkAboutText(dialog, args[4].toDouble(), out) ? 0 : 1;
     }
+    if (command == QLatin1String("nonkey-box") && args.size() == 1) {
+        const QRect box = BuildSkinRegion(skin).boundingRect();
+        out << box.x() << ' ' << box.y() << ' ' << box.width() << ' ' << box.height() << '\n';
+        return 0;
+    }
+    if (command == QLatin1String("colour") && args.size() == 7) {
+        writeColourExtent(readShot(args[1]).convertToFormat(QImage::Format_RGB32),
+                          QRect(args[2].toInt(), args[3].toInt(), args[4].toInt(), args[5].toInt()),
+                          args[6].toInt(), out);
+        return 0;
+    }
     std::fprintf(stderr, "usage: skin-probe facts | shape | cutaway SHOT X Y RRGGBB | "
                          "board SHOT X Y | diff SHOT SHOT X Y WIDTH HEIGHT | scaled-facts SCALE | "
-                         "scaled SHOT X Y SCALE RRGGBB | about-text SHOT X Y SCALE\n");
+                         "scaled SHOT X Y SCALE RRGGBB | about-text SHOT X Y SCALE | "
+                         "colour SHOT X Y WIDTH HEIGHT N | nonkey-box\n");
     return usageError;
 }
 
