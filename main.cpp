@@ -1,5 +1,7 @@
 #include "shell/Main.h"
 
+#include "platform/AppInfo.h"
+#include "platform/DisplayCheck.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -10,7 +12,11 @@ int main()
     char name[] = "vore-trelliq";
     char* arguments[] = {name, nullptr};
     int count = 1;
+    DisplayCheck displayCheck;
     QApplication app(count, arguments);
+    displayCheck.passed();
+    // Wayland compositors match the window to its launcher by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::desktopId));
 
     QtPlatform platform;
     Main window(platform);

@@ -7,8 +7,10 @@
 // The pictures built into the program.
 namespace Pictures {
 
-// The face of the main window, with magenta where the window is cut away.
-QImage skin();
+// The face of the main window: the skin with its key colour fully transparent, premultiplied
+// ARGB32 over the program's read-only data, so showing it costs neither decoding nor memory of
+// its own. Every opaque pixel is the skin's own colour.
+QImage face();
 // The peg of a colour number, 2 to 9; a null pixmap for any other number.
 QPixmap peg(int colour);
 // The window icon, at 16, 32, 48 and 64 pixels.

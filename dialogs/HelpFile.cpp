@@ -3,7 +3,6 @@
 #include "dialogs/HelpText.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -67,9 +66,9 @@ std::optional<QByteArray> readAtMost(int fd, qsizetype expected, qsizetype limit
 
 namespace HelpFile {
 
-QString read(const QString& folder)
+QString read(const QByteArray& folder, qsizetype limit)
 {
-    const QByteArray path = QFile::encodeName(folder + QStringLiteral("/Help.txt"));
+    const QByteArray path = folder + "/Help.txt";
 
     // Look before opening: opening a pipe waits for a writer, and opening a device may do
     // anything the device does on open.
@@ -89,12 +88,12 @@ QString read(const QString& folder)
         return {};
 
     const std::optional<QByteArray> bytes =
-        readAtMost(file.get(), static_cast<qsizetype>(info.st_size), byteLimit);
+        readAtMost(file.get(), static_cast<qsizetype>(info.st_size), limit);
     if (!bytes)
         return {};
-    if (bytes->size() <= byteLimit)
+    if (bytes->size() <= limit)
         return HelpText::decode(*bytes, HelpText::Ending::Complete);
-    return HelpText::decode(bytes->first(byteLimit), HelpText::Ending::CutShort) + cutShortNote();
+    return HelpText::decode(bytes->first(limit), HelpText::Ending::CutShort) + cutShortNote();
 }
 
 QString cutShortNote()

@@ -54,6 +54,12 @@ QString decodeWindows1250(const QByteArray& bytes)
     return QString::fromUtf8(utf8);
 }
 
+constexpr bool isLineBreak(char16_t character)
+{
+    return character == u'\n' || character == u'\r' || character == u'\u2028' ||
+           character == u'\u2029';
+}
+
 } // namespace
 
 namespace HelpText {
@@ -69,21 +75,59 @@ QString decode(const QByteArray& bytes, Ending ending)
     return decodeWindows1250(bytes);
 }
 
-QString breakLongLines(const QString& text, qsizetype longest)
+QString shapeForView(const QString& text, qsizetype longest, qsizetype most)
 {
-    QString broken;
-    broken.reserve(text.size() + text.size() / longest);
+    // One pass that copies runs of the text, not characters, and stops at the last line kept:
+    // the text may be megabytes of line breaks.
+    const auto* characters = reinterpret_cast<const char16_t*>(text.utf16());
+    QString shaped;
+    qsizetype copied = 0;
+    const auto copyUpTo = [&](qsizetype end) {
+        shaped.append(QStringView(characters + copied, end - copied));
+        copied = end;
+    };
+    const auto cutAt = [&](qsizetype end) {
+        copyUpTo(end);
+        // A carriage return left last would pair with the note's line feed into one break.
+        if (shaped.endsWith(u'\r'))
+            shaped += u'\n';
+        return shaped + tooManyLinesNote(most);
+    };
+
+    qsizetype lines = 1;
     qsizetype lineLength = 0;
-    for (const QChar character : text) {
-        const bool endsLine = character == u'\n' || character == u'\r';
-        if (!endsLine && lineLength >= longest && !character.isLowSurrogate()) {
-            broken += u'\n';
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t character = characters[at];
+        if (isLineBreak(character)) {
+            if (lines == most)
+                return cutAt(at);
+            ++lines;
+            lineLength = 0;
+            if (character == u'\r' && at + 1 < text.size() && characters[at + 1] == u'\n')
+                ++at;
+            continue;
+        }
+        if (lineLength >= longest && !QChar::isLowSurrogate(character)) {
+            if (lines == most)
+                return cutAt(at);
+            ++lines;
+            copyUpTo(at);
+            shaped += u'\n';
             lineLength = 0;
         }
-        broken += character;
-        lineLength = endsLine ? 0 : lineLength + 1;
+        ++lineLength;
     }
-    return broken;
+    if (copied == 0)
+        return text;
+    copyUpTo(text.size());
+    return shaped;
+}
+
+QString tooManyLinesNote(qsizetype most)
+{
+    return QStringLiteral("\n\n[Nápověda má víc než %1 řádků, zbytek nebyl načten. "
+                          "The help has more than %1 lines; the rest was left out.]")
+        .arg(most);
 }
 
 } // namespace HelpText

@@ -17,10 +17,19 @@ enum class Ending
 // undefined become U+FFFD.
 QString decode(const QByteArray& bytes, Ending ending);
 
-// Laying out a line takes time that grows with the square of its length, and a text view lays
-// out a whole line as soon as any of it shows: one line of megabytes would freeze the window
-// for minutes. Breaks every line longer than longest characters into pieces of that length,
-// never between the two halves of a surrogate pair.
-QString breakLongLines(const QString& text, qsizetype longest);
+// The text as a text view can show it at once.
+// - Laying out a line takes time that grows with the square of its length, and a text view
+//   lays out a whole line as soon as any of it shows: one line of megabytes would freeze the
+//   window for minutes. Every line longer than longest characters is broken into pieces of
+//   that length, never between the two halves of a surrogate pair.
+// - A text view keeps hundreds of bytes for every line, so a file of nothing but line breaks
+//   would take gigabytes and a minute to show. Only the first most lines, pieces counted, are
+//   kept; when there are more, the text ends with a note, on a line of its own, that the rest
+//   was left out.
+// Lines end as a text view ends them: at LF, CR, CR LF and the line and paragraph separators.
+QString shapeForView(const QString& text, qsizetype longest, qsizetype most);
+
+// The note that ends a text cut after most lines, starting on a line of its own.
+QString tooManyLinesNote(qsizetype most);
 
 } // namespace HelpText

@@ -2,8 +2,8 @@
 
 #include "dialogs/frmAbout.h"
 #include "dialogs/helpme.h"
+#include "platform/OwnExecutable.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -30,10 +30,10 @@ void showAboutDialog()
 
 void showHelpWindow()
 {
-    showHelpWindow(QCoreApplication::applicationDirPath());
+    showHelpWindow(OwnExecutable::folder());
 }
 
-void showHelpWindow(const QString& folder)
+void showHelpWindow(const QByteArray& folder)
 {
     if (!helpInstance)
         helpInstance = new helpme(folder);

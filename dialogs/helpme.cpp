@@ -14,7 +14,7 @@ constexpr qsizetype longestLine = 4096;
 
 } // namespace
 
-helpme::helpme(const QString& folder) : m_folder(folder)
+helpme::helpme(const QByteArray& folder) : m_folder(folder)
 {
     setObjectName(QStringLiteral("helpme"));
     frameSideWindow(*this, innerSize);
@@ -35,5 +35,5 @@ helpme::helpme(const QString& folder) : m_folder(folder)
 
 void helpme::Form_Load()
 {
-    m_text->setPlainText(HelpText::breakLongLines(HelpFile::read(m_folder), longestLine));
+    m_text->setPlainText(HelpText::shapeForView(HelpFile::read(m_folder), longestLine, mostLines));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -12,12 +12,15 @@ class helpme : public QWidget
     Q_OBJECT
 
 public:
-    // The folder that holds "Help.txt"; the game passes its own.
-    explicit helpme(const QString& folder);
+    // The folder that holds "Help.txt", as the file system names it; the game passes its own.
+    explicit helpme(const QByteArray& folder);
+
+    // More than any help a person writes, few enough to show at once.
+    static constexpr qsizetype mostLines = 10000;
 
 private:
     void Form_Load();
 
-    QString m_folder;
+    QByteArray m_folder;
     QPlainTextEdit* m_text;
 };

@@ -4,6 +4,7 @@
 #include "game/Texts.h"
 #include "platform/Platform.h"
 
+#include <QFile>
 #include <cmath>
 
 namespace {
@@ -144,11 +145,11 @@ void Game::AskNewGame()
     if (answer == Answer::No)
         m_platform.endProgram();
     if (answer == Answer::Yes) {
-        const QString program = m_platform.runningExecutable();
+        const QByteArray program = m_platform.runningExecutable();
         const StartOutcome outcome = m_platform.startProgram(program);
         if (!outcome.started)
-            m_platform.showMessage(
-                QString::fromUtf8(Texts::newGameFailed).arg(program, outcome.error));
+            m_platform.showMessage(QString::fromUtf8(Texts::newGameFailed)
+                                       .arg(QFile::decodeName(program), outcome.error));
         m_platform.endProgram();
     }
 }

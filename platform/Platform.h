@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 enum class Answer
@@ -36,10 +37,12 @@ public:
     // Colour number 0 restores the default pointer; 2 to 9 show that peg as the pointer.
     virtual void setPointer(int colour) = 0;
 
-    // The running program's file as it is named now, which may differ from its name at start.
-    virtual QString runningExecutable() const = 0;
+    // The running program's file as it is named now, which may differ from its name at start;
+    // after an upgrade has put a new file in its place, that file. Paths are the file system's
+    // bytes, which need not be text.
+    virtual QByteArray runningExecutable() const = 0;
     // Starts a program without a shell and without arguments.
-    [[nodiscard]] virtual StartOutcome startProgram(const QString& path) = 0;
+    [[nodiscard]] virtual StartOutcome startProgram(const QByteArray& path) = 0;
     // Ends the process at once: every window closes and no further code of ours runs.
     [[noreturn]] virtual void endProgram() = 0;
 };

@@ -1,16 +1,18 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/AppInfo.h"
+#include "platform/OwnExecutable.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QProcess>
 #include <QWidget>
-#include <climits>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <spawn.h>
 #include <unistd.h>
 
 namespace {
@@ -97,23 +99,33 @@ void QtPlatform::setPointer(int colour)
     m_pointerWidget->setCursor(m_pegPointers.pointer(colour, m_pointerWidget->devicePixelRatioF()));
 }
 
-QString QtPlatform::runningExecutable() const
+QByteArray QtPlatform::runningExecutable() const
 {
-    // Read the link now: the file may have been renamed since start, and Qt caches the old name.
-    char buffer[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
-    if (length <= 0 || length == static_cast<ssize_t>(sizeof buffer))
-        return QCoreApplication::applicationFilePath();
-    return QString::fromLocal8Bit(buffer, length);
+    return OwnExecutable::path();
 }
 
-StartOutcome QtPlatform::startProgram(const QString& path)
+StartOutcome QtPlatform::startProgram(const QByteArray& path)
 {
-    QProcess process;
-    process.setProgram(path);
-    if (process.startDetached())
+    // Spawned straight from the path's bytes: Qt would take the path as text first. The new game
+    // starts with the signal handling a program expects, whatever this one has changed.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t all;
+    sigfillset(&all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+    char* arguments[] = {const_cast<char*>(path.constData()), nullptr};
+    pid_t child = 0;
+    const int error =
+        posix_spawn(&child, path.constData(), nullptr, &attributes, arguments, environ);
+    posix_spawnattr_destroy(&attributes);
+    if (error == 0)
         return {true, {}};
-    return {false, process.errorString()};
+    return {false, QString::fromLocal8Bit(std::strerror(error))};
 }
 
 void QtPlatform::endProgram()

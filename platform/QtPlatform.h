@@ -8,7 +8,7 @@
 
 class QWidget;
 
-// The desktop behind the rules: Qt message boxes, the main window's cursor, QProcess.
+// The desktop behind the rules: Qt message boxes, the main window's cursor, the process.
 class QtPlatform final : public Platform
 {
 public:
@@ -27,8 +27,8 @@ public:
 
     void setPointer(int colour) override;
 
-    QString runningExecutable() const override;
-    StartOutcome startProgram(const QString& path) override;
+    QByteArray runningExecutable() const override;
+    StartOutcome startProgram(const QByteArray& path) override;
     [[noreturn]] void endProgram() override;
 
 private:

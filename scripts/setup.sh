@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build (and, with --tests, the tests) need and that are
-# not there yet. Quiet when everything is installed already.
+# Installs the Debian packages that the build (with --package, the Debian package; with --tests,
+# the tests) need and that are not there yet. Quiet when everything is installed already.
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core)
+if [[ "${1:-}" == "--package" || "${1:-}" == "--tests" ]]; then
+    packages+=(dpkg-dev file)
+fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick
-               libxext-dev libxfixes-dev libbenchmark-dev weston qt6-wayland)
+               libxext-dev libxfixes-dev libxdamage-dev libxtst-dev libbenchmark-dev valgrind
+               weston qt6-wayland lintian desktop-file-utils appstream libgtk-3-bin man-db xclip
+               # clang's libFuzzer and sanitizer runtimes are only recommended by clang.
+               clang libclang-rt-14-dev)
 fi
 
 missing=()

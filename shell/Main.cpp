@@ -4,6 +4,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "shell/Centring.h"
+#include "shell/FirstFrame.h"
 #include "shell/SkinShape.h"
 
 #include <QGuiApplication>
@@ -13,11 +14,9 @@
 
 Main::Main(Platform& platform)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_platform(platform),
-      m_skin(Pictures::skin()), m_face(transparentKeyFace(m_skin)), m_game(m_board, platform),
-      m_hand(m_board, platform, m_skin)
+      m_face(Pictures::face()), m_game(m_board, platform), m_hand(m_board, platform, m_face)
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
-    setWindowIcon(Pictures::applicationIcon());
     // Key pixels are painted transparent as well as cut out by the mask, so the outline holds
     // where a compositor or Wayland ignores the mask for drawing.
     setAttribute(Qt::WA_TranslucentBackground);
@@ -29,9 +28,9 @@ void Main::Form_Load()
 {
     m_platform.seedRandom(m_platform.timeOfDay());
 
-    setFixedSize(m_skin.size());
+    setFixedSize(m_face.size());
 
-    const QRegion shape = BuildSkinRegion(m_skin);
+    const QRegion shape = BuildSkinRegion(m_face);
     if (shape.isEmpty())
         clearMask();
     else
@@ -48,6 +47,10 @@ void Main::Form_Load()
 
 void Main::paintEvent(QPaintEvent* event)
 {
+    if (!m_painted) {
+        m_painted = true;
+        afterFirstFrame(*this);
+    }
     QPainter painter(this);
     const QRect dirty = event->rect();
     // Copied as it is, so the key pixels stay fully transparent.

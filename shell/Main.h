@@ -47,7 +47,8 @@ private:
     void help_Click();
 
     Platform& m_platform;
-    QImage m_skin;
+    bool m_painted = false;
+    // The skin as painted, its key transparent; also the picture the palette reads.
     QImage m_face;
     Board m_board;
     Game m_game;

@@ -9,6 +9,3 @@
 // The pixels of the skin that belong to the window: one rectangle one pixel high for each
 // maximal run of non-key pixels in a row. Empty for an empty skin or one that is all key.
 QRegion BuildSkinRegion(const QImage& skin);
-
-// The skin for painting: key pixels fully transparent, every other pixel as it is.
-QImage transparentKeyFace(const QImage& skin);

@@ -66,6 +66,9 @@ HoleDepth holeDepthAt(const std::vector<Hole>& all, QPointF point)
     constexpr float wallWidth = 0.8f;
     for (const Hole& hole : all) {
         const QPointF offset = point - hole.centre;
+        const double squared = offset.x() * offset.x() + offset.y() * offset.y();
+        if (squared >= double(hole.outerRadius) * double(hole.outerRadius))
+            continue;
         const float r = float(std::hypot(offset.x(), offset.y()));
         if (r >= hole.outerRadius)
             continue;

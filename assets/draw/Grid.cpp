@@ -2,31 +2,43 @@
 
 namespace {
 
-// One pass of a running-sum box blur along rows (horizontal) or columns.
-enum class Direction
-{
-    Horizontal,
-    Vertical
-};
-
-Field boxBlur(const Field& source, int radius, Direction direction)
+// One pass of a running-sum box blur along each row.
+Field blurRows(const Field& source, int radius)
 {
     Field result(source.width(), source.height());
-    const bool horizontal = direction == Direction::Horizontal;
-    const int lines = horizontal ? source.height() : source.width();
-    const int length = horizontal ? source.width() : source.height();
-    const auto read = [&](int line, int i) {
-        return horizontal ? source.clamped(i, line) : source.clamped(line, i);
-    };
     const float scale = 1.0f / float(2 * radius + 1);
-    for (int line = 0; line < lines; ++line) {
+    for (int y = 0; y < source.height(); ++y) {
         // Doubles keep the running sum from drifting over long rows.
         double sum = 0;
         for (int i = -radius; i <= radius; ++i)
-            sum += read(line, i);
-        for (int i = 0; i < length; ++i) {
-            (horizontal ? result.at(i, line) : result.at(line, i)) = float(sum) * scale;
-            sum += read(line, i + radius + 1) - read(line, i - radius);
+            sum += source.clamped(i, y);
+        for (int x = 0; x < source.width(); ++x) {
+            result.at(x, y) = float(sum) * scale;
+            sum += source.clamped(x + radius + 1, y) - source.clamped(x - radius, y);
+        }
+    }
+    return result;
+}
+
+// The same along each column, keeping the running sums of all columns at once so that the
+// field is read row by row, as it lies in memory.
+Field blurColumns(const Field& source, int radius)
+{
+    Field result(source.width(), source.height());
+    const float scale = 1.0f / float(2 * radius + 1);
+    const int width = source.width();
+    std::vector<double> sums(std::size_t(width), 0.0);
+    for (int i = -radius; i <= radius; ++i) {
+        for (int x = 0; x < width; ++x)
+            sums[std::size_t(x)] += source.clamped(x, i);
+    }
+    for (int y = 0; y < source.height(); ++y) {
+        const int entering = std::min(y + radius + 1, source.height() - 1);
+        const int leaving = std::max(y - radius, 0);
+        for (int x = 0; x < width; ++x) {
+            double& sum = sums[std::size_t(x)];
+            result.at(x, y) = float(sum) * scale;
+            sum += source.at(x, entering) - source.at(x, leaving);
         }
     }
     return result;
@@ -42,8 +54,8 @@ Field blurred(const Field& field, int radius)
     const int passRadius = std::max(1, (radius + 1) / 2);
     Field result = field;
     for (int pass = 0; pass < 3; ++pass) {
-        result = boxBlur(result, passRadius, Direction::Horizontal);
-        result = boxBlur(result, passRadius, Direction::Vertical);
+        result = blurRows(result, passRadius);
+        result = blurColumns(result, passRadius);
     }
     return result;
 }

@@ -2,8 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 namespace {
+
+// To the nearest whole number, halves away from zero as std::lround, without its library call:
+// the shadow rays round billions of steps.
+int nearest(float value)
+{
+    return value >= 0 ? int(value + 0.5f) : -int(0.5f - value);
+}
 
 // How much of the lamp a sample sees past the relief between it and the lamp: 1 in full light,
 // falling softly to 0 behind a taller part.
@@ -19,8 +28,8 @@ float lampVisibility(const Surface& surface, int x, int y, Vec3 towards, float h
     // The tallest relief stands about 30 pixels above the lowest floor.
     for (float walked = 0.5f; walked < 40; walked += walked < 6 ? 0.5f : 1.0f) {
         const float rayHeight = startHeight + rise * walked;
-        const int sx = x + int(std::lround(stepX * walked * scale));
-        const int sy = y + int(std::lround(stepY * walked * scale));
+        const int sx = x + nearest(stepX * walked * scale);
+        const int sy = y + nearest(stepY * walked * scale);
         if (!surface.height.contains(sx, sy))
             break;
         const float above = rayHeight - surface.height.at(sx, sy);
@@ -31,9 +40,25 @@ float lampVisibility(const Surface& surface, int x, int y, Vec3 towards, float h
     return std::clamp(visibility, 0.0f, 1.0f);
 }
 
+// Calls work(y) for every y from 0 to rows - 1, on as many threads as there are processors,
+// each taking every n-th row.
+template <typename Work> void forEachRowInParallel(int rows, const Work& work)
+{
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::thread> workers;
+    for (unsigned first = 0; first < threads; ++first) {
+        workers.emplace_back([&work, rows, threads, first] {
+            for (int y = int(first); y < rows; y += int(threads))
+                work(y);
+        });
+    }
+    for (std::thread& worker : workers)
+        worker.join();
+}
+
 } // namespace
 
-Grid<Rgb> shade(const Surface& surface, const Light& light)
+Grid<Lit> illuminate(const Surface& surface, const Light& light)
 {
     // Samples below the mean height around them sit in a crevice that the room's light reaches
     // less.
@@ -41,9 +66,10 @@ Grid<Rgb> shade(const Surface& surface, const Light& light)
     const Vec3 toLampFromMiddle = light.lamp - light.middle;
     const float middleDistance = length(toLampFromMiddle);
     const float middleElevation = toLampFromMiddle.z / middleDistance;
-    Grid<Rgb> colours(surface.height.width(), surface.height.height());
-    for (int y = 0; y < colours.height(); ++y) {
-        for (int x = 0; x < colours.width(); ++x) {
+    Grid<Lit> result(surface.height.width(), surface.height.height());
+    // Every sample is lit on its own: rows are shared out among the processors.
+    forEachRowInParallel(result.height(), [&](int y) {
+        for (int x = 0; x < result.width(); ++x) {
             if (surface.material.at(x, y) == Material::Empty)
                 continue;
             const Vec3 point{surface.skinX(x), surface.skinY(y), surface.height.at(x, y)};
@@ -62,7 +88,20 @@ Grid<Rgb> shade(const Surface& surface, const Light& light)
                 light.ambient * occlusion + (1 - light.ambient) * facing * lit * strength;
             const float highlight = surface.gloss.at(x, y) * lit *
                                     std::pow(std::max(0.0f, dot(n, halfway)), light.shininess);
-            colours.at(x, y) = surface.albedo.at(x, y) * diffuse + Rgb{1, 1, 1} * highlight;
+            result.at(x, y) = {diffuse, highlight};
+        }
+    });
+    return result;
+}
+
+Grid<Rgb> shade(const Surface& surface, const Light& light)
+{
+    const Grid<Lit> lit = illuminate(surface, light);
+    Grid<Rgb> colours(lit.width(), lit.height());
+    for (int y = 0; y < lit.height(); ++y) {
+        for (int x = 0; x < lit.width(); ++x) {
+            const Lit& l = lit.at(x, y);
+            colours.at(x, y) = surface.albedo.at(x, y) * l.diffuse + Rgb{1, 1, 1} * l.highlight;
         }
     }
     return colours;

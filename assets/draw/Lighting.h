@@ -33,6 +33,18 @@ struct Light
     }
 };
 
-// The colour of every sample of a surface under a light: diffuse light with soft cast shadows,
-// darker crevices and highlights on glossy parts.
+// The light that reaches a sample: how much of it the surface scatters (1 for a level surface in
+// full light in the middle of the picture) and how much it mirrors towards the camera as a
+// white highlight.
+struct Lit
+{
+    float diffuse = 0;
+    float highlight = 0;
+};
+
+// The light on every sample of a surface: diffuse light with soft cast shadows, darker crevices
+// and highlights on glossy parts.
+Grid<Lit> illuminate(const Surface& surface, const Light& light);
+
+// The colour of every sample under that light.
 Grid<Rgb> shade(const Surface& surface, const Light& light);

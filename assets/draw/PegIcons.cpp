@@ -21,7 +21,7 @@ struct Rendering
     Rgb meanColour;
 };
 
-Rendering render(int colour, Rgb albedo)
+Rendering render(int colour, Rgb albedo, int pixelRatio)
 {
     const bool key = colour >= 8;
     PegSolid peg;
@@ -30,15 +30,17 @@ Rendering render(int colour, Rgb albedo)
     peg.size = headRadius / (key ? 4.3f : 7.0f);
     peg.centre = headCentre;
     peg.albedo = albedo;
-    Surface surface(QSize(iconSize, iconSize), samplesAcross);
+    // Measures stay in pixels of the 32-pixel picture; a finer picture takes more samples.
+    Surface surface(QSize(iconSize, iconSize), samplesAcross * pixelRatio);
     placePeg(surface, peg, Materials::pegGloss);
     const Grid<Rgb> lit = shade(surface, Light{}.over({16, 16, 0}));
 
-    Rendering result{QImage(iconSize, iconSize, QImage::Format_ARGB32), {}};
+    const int size = iconSize * pixelRatio;
+    Rendering result{QImage(size, size, QImage::Format_ARGB32), {}};
     result.image.fill(Qt::transparent);
     int opaque = 0;
-    for (int y = 0; y < iconSize; ++y) {
-        for (int x = 0; x < iconSize; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             Rgb sum;
             int inside = 0;
             for (int sy = 0; sy < samplesAcross; ++sy) {
@@ -70,19 +72,20 @@ Rendering render(int colour, Rgb albedo)
 
 } // namespace
 
-QImage drawPegIcon(int colour)
+QImage drawPegIcon(int colour, int pixelRatio)
 {
     // Light and shade change the peg's mean colour, which must match the game's colour table:
     // correct the paint by what came out and draw again until the two agree.
     const Rgb target = Materials::pegPaint(colour).icon;
     Rgb albedo = target;
-    Rendering rendering = render(colour, albedo);
+    Rendering rendering = render(colour, albedo, 1);
     for (int round = 0; round < 4; ++round) {
         const Rgb mean = rendering.meanColour;
         albedo =
             albedo * Rgb{target.r / std::max(mean.r, 0.01f), target.g / std::max(mean.g, 0.01f),
                          target.b / std::max(mean.b, 0.01f)};
-        rendering = render(colour, albedo);
+        rendering = render(colour, albedo, 1);
     }
-    return rendering.image;
+    // The finer picture keeps the paint found for the 32-pixel one: the same peg.
+    return pixelRatio == 1 ? rendering.image : render(colour, albedo, pixelRatio).image;
 }

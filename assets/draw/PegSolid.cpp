@@ -26,7 +26,11 @@ float roundedCylinder(float radial, float along, float radius, float halfLength,
 {
     const float qx = radial - (radius - rounding);
     const float qy = std::abs(along) - (halfLength - rounding);
-    const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
+    const float ox = std::max(qx, 0.0f);
+    const float oy = std::max(qy, 0.0f);
+    // Not std::hypot: no overflow to guard against here, and this runs for every step of every
+    // ray that meets a peg.
+    const float outside = std::sqrt(ox * ox + oy * oy);
     return std::min(std::max(qx, qy), 0.0f) + outside - rounding;
 }
 
@@ -35,6 +39,22 @@ float smoothUnion(float a, float b, float fillet)
 {
     const float h = std::clamp(0.5f + 0.5f * (b - a) / fillet, 0.0f, 1.0f);
     return b * (1 - h) + a * h - fillet * h * (1 - h);
+}
+
+// The distance on the table from a point to a segment between two points in space, seen from
+// above.
+float distanceFromAbove(float x, float y, Vec3 from, Vec3 to)
+{
+    const float dx = to.x - from.x;
+    const float dy = to.y - from.y;
+    const float lengthSquared = dx * dx + dy * dy;
+    const float t =
+        lengthSquared > 0
+            ? std::clamp(((x - from.x) * dx + (y - from.y) * dy) / lengthSquared, 0.0f, 1.0f)
+            : 0.0f;
+    const float ex = x - (from.x + t * dx);
+    const float ey = y - (from.y + t * dy);
+    return std::sqrt(ex * ex + ey * ey);
 }
 
 } // namespace
@@ -76,7 +96,19 @@ float PegSolid::depthBelowCentre() const
     return size * std::max(head, pinTip);
 }
 
-void placePeg(Surface& surface, const PegSolid& peg, float gloss)
+bool PegSolid::mayCover(float x, float y, float margin) const
+{
+    // The head and the pin each lie within a cylinder around the axis, whose shadow from above
+    // lies within the shadow of its axis widened by its radius.
+    const Dimensions d = dimensionsOf(mould);
+    const Vec3 headTop = centre + axis * (d.headHalfThickness * size);
+    const Vec3 headBottom = centre - axis * (d.headHalfThickness * size);
+    const Vec3 pinTip = centre - axis * ((d.headHalfThickness + d.pinLength + 0.5f) * size);
+    return distanceFromAbove(x, y, headTop, headBottom) <= d.headRadius * size + margin ||
+           distanceFromAbove(x, y, headBottom, pinTip) <= d.pinRadius * size + margin;
+}
+
+void placePeg(Surface& surface, const PegSolid& peg, float gloss, std::uint16_t number)
 {
     const float reach = peg.reach();
     const float scale = float(surface.scale);
@@ -86,6 +118,9 @@ void placePeg(Surface& surface, const PegSolid& peg, float gloss)
     const int bottom = std::min(surface.height.height() - 1, int((peg.centre.y + reach) * scale));
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
+            // Half a pixel more than the fillet between head and pin can reach out.
+            if (!peg.mayCover(surface.skinX(x), surface.skinY(y), 0.5f))
+                continue;
             // March down from above the peg until the surface is met.
             Vec3 point{surface.skinX(x), surface.skinY(y), peg.centre.z + reach};
             const float floor = std::max(peg.centre.z - reach, surface.height.at(x, y));
@@ -114,6 +149,7 @@ void placePeg(Surface& surface, const PegSolid& peg, float gloss)
             surface.albedo.at(x, y) = peg.albedo;
             surface.gloss.at(x, y) = gloss;
             surface.material.at(x, y) = Material::Peg;
+            surface.peg.at(x, y) = number;
         }
     }
 }

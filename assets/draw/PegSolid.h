@@ -33,7 +33,11 @@ struct PegSolid
     float reach() const;
     // How far the peg reaches below its centre, for laying it on whatever lies under it.
     float depthBelowCentre() const;
+    // Whether the peg seen from above may cover a point of the table, within a margin; never
+    // false where it does.
+    bool mayCover(float x, float y, float margin) const;
 };
 
-// Puts the peg into the surface wherever its top lies above what is there already.
-void placePeg(Surface& surface, const PegSolid& peg, float gloss);
+// Puts the peg into the surface wherever its top lies above what is there already, marking
+// those samples with the peg's number.
+void placePeg(Surface& surface, const PegSolid& peg, float gloss, std::uint16_t number = 0);

@@ -4,7 +4,8 @@ Surface::Surface(QSize skinSize, int scale)
     : scale(scale), height(skinSize.width() * scale, skinSize.height() * scale),
       normal(height.width(), height.height()), albedo(height.width(), height.height()),
       gloss(height.width(), height.height()),
-      material(height.width(), height.height(), Material::Empty)
+      material(height.width(), height.height(), Material::Empty),
+      peg(height.width(), height.height(), 0)
 {}
 
 void Surface::deriveNormals()

@@ -36,4 +36,6 @@ struct Surface
     Grid<Rgb> albedo;
     Field gloss;
     Grid<Material> material;
+    // Which loose peg of a heap each sample shows, numbered from 1; 0 where it shows none.
+    Grid<std::uint16_t> peg;
 };

@@ -53,7 +53,9 @@ float Tray::depthInside(QPointF point) const
         std::abs(float(along) * m_length - m_length / 2) - (m_length / 2 - cornerRounding);
     const float v =
         std::abs(float(across) * m_width - m_width / 2) - (m_width / 2 - cornerRounding);
-    const float outside = std::hypot(std::max(u, 0.0f), std::max(v, 0.0f));
+    const float ou = std::max(u, 0.0f);
+    const float ov = std::max(v, 0.0f);
+    const float outside = std::sqrt(ou * ou + ov * ov);
     return -(std::min(std::max(u, v), 0.0f) + outside - cornerRounding);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "assets/draw/PegSolid.h"
 #include "assets/draw/Surface.h"
 
 #include <QPointF>
+#include <vector>
 
 // The open box of loose pegs, lying turned by about 45 degrees beside the board: a rectangle
 // given by three of its corners, with a flat rim, rounded walls and a floor.
@@ -34,5 +36,15 @@ private:
     float m_width;
 };
 
-// Heaps loose pegs of every colour into the tray, each lying on what lies under it.
-void heapPegs(Surface& surface, const Tray& tray);
+// A peg of the heap with its colour number.
+struct LoosePeg
+{
+    PegSolid solid;
+    int colour;
+};
+
+// Heaps loose pegs of every colour into the tray, each lying on what lies under it, and returns
+// them in the order laid: the surface marks its samples of the peg at index i with i + 1.
+std::vector<LoosePeg> heapPegs(Surface& surface, const Tray& tray);
+// Lays a heap into another surface of the same tray, as heapPegs laid it.
+void layPegs(Surface& surface, const std::vector<LoosePeg>& heap);

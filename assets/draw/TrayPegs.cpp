@@ -2,6 +2,7 @@
 #include "assets/draw/PegSolid.h"
 #include "assets/draw/Random.h"
 #include "assets/draw/Tray.h"
+#include "layout/MainLayout.h"
 
 #include <algorithm>
 #include <array>
@@ -11,11 +12,7 @@
 namespace {
 
 // Loose pegs in the heap by colour number, 2 to 9: code pegs with fewer key pegs among them.
-// Yellow and tan are read by the palette over narrower ranges of shading, so more of them lie
-// in the tray for the player to find as easily as the others.
-constexpr std::array<int, 8> pegsOfColour = {60, 24, 32, 38, 32, 70, 16, 16};
-// Pegs whose centre lies left of this lie under the board, where nobody sees them.
-constexpr float hiddenUnderBoard = 204;
+constexpr std::array<int, 8> pegsOfColour = {22, 22, 22, 22, 22, 22, 12, 12};
 // The pegs in the tray lie nearer to the eye than the board's holes, so they look larger.
 constexpr float pegSize = 1.3f;
 constexpr int placesTried = 4;
@@ -53,9 +50,46 @@ Vec3 randomAxis(Random& random)
     return {flat * std::cos(turn), flat * std::sin(turn), rise};
 }
 
+// Where the palette's strips lie over the tray, in skin pixels.
+class StripArea
+{
+public:
+    StripArea() : m_covered(MainLayout::skinSize.width(), MainLayout::skinSize.height(), 0)
+    {
+        for (const Element& element : MainLayout::createElements()) {
+            if (element.name != "koliky")
+                continue;
+            for (int y = element.rect.top(); y <= element.rect.bottom(); ++y) {
+                for (int x = element.rect.left(); x <= element.rect.right(); ++x)
+                    m_covered.at(x, y) = 1;
+            }
+        }
+    }
+
+    // Whether every pixel that the peg may cover is under a strip, where a press takes it.
+    bool holds(const PegSolid& peg) const
+    {
+        // A pixel shows a peg that covers most of it; half a pixel more keeps to the safe side.
+        constexpr float margin = 0.5f;
+        const float reach = peg.reach();
+        for (int y = int(peg.centre.y - reach); y <= int(peg.centre.y + reach); ++y) {
+            for (int x = int(peg.centre.x - reach); x <= int(peg.centre.x + reach); ++x) {
+                if (!m_covered.contains(x, y) || m_covered.at(x, y))
+                    continue;
+                if (peg.mayCover(float(x) + 0.5f, float(y) + 0.5f, margin))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    Grid<std::uint8_t> m_covered;
+};
+
 } // namespace
 
-void heapPegs(Surface& surface, const Tray& tray)
+std::vector<LoosePeg> heapPegs(Surface& surface, const Tray& tray)
 {
     std::vector<int> bag;
     for (int colour = 2; colour <= 9; ++colour)
@@ -65,22 +99,25 @@ void heapPegs(Surface& surface, const Tray& tray)
     for (std::size_t i = bag.size() - 1; i > 0; --i)
         std::swap(bag[i], bag[std::size_t(random.integer(0, int(i)))]);
 
+    const StripArea strips;
+    std::vector<LoosePeg> heap;
     for (int colour : bag) {
         PegSolid peg;
         peg.mould = colour >= 8 ? PegMould::Key : PegMould::Code;
         peg.size = pegSize;
         peg.albedo = Materials::pegPaint(colour).skin;
         peg.axis = randomAxis(random);
-        // Pegs poured into a tray spread out: of a few places well inside the walls and in
-        // sight, the peg rolls into the lowest.
+        // Pegs poured into a tray spread out: of a few places well inside the walls and under
+        // the strips, the peg rolls into the lowest.
         QPointF place;
         float support = 1e9f;
         for (int candidate = 0; candidate < placesTried; ++candidate) {
             QPointF option;
             do {
                 option = tray.pointAt(random.unit(), random.unit());
+                peg.centre = {float(option.x()), float(option.y()), 0};
             } while (tray.depthInside(option) < Tray::floorStart + peg.reach() * 0.6f ||
-                     option.x() < hiddenUnderBoard);
+                     !strips.holds(peg));
             const float under =
                 supportUnder(surface, float(option.x()), float(option.y()), peg.reach() * 0.8f);
             if (under < support) {
@@ -90,6 +127,14 @@ void heapPegs(Surface& surface, const Tray& tray)
         }
         support = std::max(Tray::floorHeight, support - settling);
         peg.centre = {float(place.x()), float(place.y()), support + peg.depthBelowCentre()};
-        placePeg(surface, peg, Materials::pegGloss);
+        heap.push_back({peg, colour});
+        placePeg(surface, peg, Materials::pegGloss, std::uint16_t(heap.size()));
     }
+    return heap;
+}
+
+void layPegs(Surface& surface, const std::vector<LoosePeg>& heap)
+{
+    for (std::size_t i = 0; i < heap.size(); ++i)
+        placePeg(surface, heap[i].solid, Materials::pegGloss, std::uint16_t(i + 1));
 }

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTest>
+#include <array>
 
 // The peg icons and the application icon: sizes, one-bit masks, where the peg is drawn and
 // the colour it shows.
@@ -41,29 +42,46 @@ private slots:
     {
         QTest::addColumn<int>("colour");
         QTest::addColumn<QColor>("mean");
-        QTest::newRow("2 yellow") << 2 << QColor(236, 228, 69);
-        QTest::newRow("3 orange") << 3 << QColor(231, 177, 65);
-        QTest::newRow("4 red") << 4 << QColor(204, 42, 63);
-        QTest::newRow("5 blue") << 5 << QColor(77, 145, 188);
-        QTest::newRow("6 green") << 6 << QColor(78, 198, 98);
-        QTest::newRow("7 tan") << 7 << QColor(189, 156, 108);
-        QTest::newRow("8 black key") << 8 << QColor(68, 59, 53);
-        QTest::newRow("9 white key") << 9 << QColor(248, 246, 234);
+        QTest::addColumn<int>("ratio");
+        const std::array<std::pair<const char*, QColor>, 8> pegs = {{
+            {"yellow", QColor(236, 228, 69)},
+            {"orange", QColor(231, 177, 65)},
+            {"red", QColor(204, 42, 63)},
+            {"blue", QColor(77, 145, 188)},
+            {"green", QColor(78, 198, 98)},
+            {"tan", QColor(189, 156, 108)},
+            {"black key", QColor(68, 59, 53)},
+            {"white key", QColor(248, 246, 234)},
+        }};
+        for (int ratio : {1, 2}) {
+            for (int colour = 2; colour <= 9; ++colour) {
+                const auto& [name, mean] = pegs[std::size_t(colour - 2)];
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 %2 at %3x").arg(colour).arg(name).arg(ratio)))
+                    << colour << mean << ratio;
+            }
+        }
     }
 
+    // The peg built into the program, and the same peg at twice the resolution, which lies
+    // beside it for sharp screens.
     void pegIconShowsItsColour()
     {
         QFETCH(int, colour);
         QFETCH(QColor, mean);
-        const QImage icon = Pictures::peg(colour).toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(icon.size(), QSize(32, 32));
+        QFETCH(int, ratio);
+        const QImage icon =
+            (ratio == 1 ? Pictures::peg(colour).toImage()
+                        : QImage(QStringLiteral(VORE_ASSETS_DIR "/pegs/%1@2x.png").arg(colour)))
+                .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(32, 32) * ratio);
         QVERIFY(hasBinaryAlpha(icon));
         QVERIFY(cornersAreTransparent(icon));
         QRect opaqueBox;
         double sums[3] = {0, 0, 0};
         int opaque = 0;
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
+        for (int y = 0; y < icon.height(); ++y) {
+            for (int x = 0; x < icon.width(); ++x) {
                 const QRgb p = icon.pixel(x, y);
                 if (qAlpha(p) == 0)
                     continue;
@@ -79,12 +97,39 @@ private slots:
         qInfo("peg %d: %d opaque pixels in x %d to %d, y %d to %d; mean (%d, %d, %d)", colour,
               opaque, opaqueBox.left(), opaqueBox.right(), opaqueBox.top(), opaqueBox.bottom(),
               actual.red(), actual.green(), actual.blue());
-        QVERIFY(QRect(5, 4, 22, 23).contains(opaqueBox));
+        QVERIFY(QRect(QPoint(5, 4) * ratio, QSize(22, 23) * ratio).contains(opaqueBox));
         // A disc about 22 pixels across.
-        QVERIFY(opaque > 300);
+        QVERIFY(opaque > 300 * ratio * ratio);
         QVERIFY(std::abs(actual.red() - mean.red()) <= 15);
         QVERIFY(std::abs(actual.green() - mean.green()) <= 15);
         QVERIFY(std::abs(actual.blue() - mean.blue()) <= 15);
+    }
+
+    // The program carries the pictures made from the committed files at build time.
+    void shippedPicturesAreTheCommittedFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QImage>("shipped");
+        for (int colour = 2; colour <= 9; ++colour) {
+            QTest::newRow(qPrintable(QStringLiteral("peg %1").arg(colour)))
+                << QStringLiteral("pegs/%1.png").arg(colour) << Pictures::peg(colour).toImage();
+        }
+        for (int size : {16, 32, 48, 64}) {
+            QTest::newRow(qPrintable(QStringLiteral("icon %1").arg(size)))
+                << QStringLiteral("icons/%1.png").arg(size)
+                << Pictures::applicationIcon().pixmap(size).toImage();
+        }
+    }
+
+    void shippedPicturesAreTheCommittedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QImage, shipped);
+        const QImage committed(QStringLiteral(VORE_ASSETS_DIR "/") + file);
+        QVERIFY(!committed.isNull());
+        // Compared as drawn: a transparent pixel's colour does not count.
+        QCOMPARE(shipped.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 committed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void applicationIconIsDrawnAtEverySize_data()

@@ -1,6 +1,8 @@
+#include "CommittedSkin.h"
 #include "assets/Pictures.h"
 
 #include <QFile>
+#include <QResource>
 #include <QTest>
 
 // The skin bitmap's file, field by field: the window shape and the palette read its pixels,
@@ -61,7 +63,7 @@ private slots:
 
     void rowsRunBottomUpPaddedTo1348Bytes()
     {
-        const QImage skin = Pictures::skin();
+        const QImage skin = committedSkin();
         QCOMPARE(skin.size(), QSize(449, 563));
         // Each stored row is 449 pixels in blue, green, red order and one padding byte.
         for (int y : {0, 105, 300, 562}) {
@@ -76,12 +78,42 @@ private slots:
         }
     }
 
-    void programReadsTheSkinAsQtsOwnReaderDoes()
+    // The program paints and reads the face made from the skin at build time: it must be the
+    // committed skin pixel for pixel, with exactly the key's pixels transparent.
+    void shippedFaceIsTheSkinWithItsKeyTransparent()
     {
-        const QImage expected = QImage(QStringLiteral(VORE_ASSETS_DIR "/skin.bmp"))
-                                    .convertToFormat(QImage::Format_RGB32);
-        QVERIFY(!expected.isNull());
-        QCOMPARE(Pictures::skin(), expected);
+        const QImage skin = committedSkin();
+        const QImage face = Pictures::face();
+        QCOMPARE(face.format(), QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(face.size(), skin.size());
+        const QRgb key = skin.pixel(0, 0);
+        QCOMPARE(key, qRgb(255, 0, 255));
+        int transparent = 0;
+        for (int y = 0; y < skin.height(); ++y) {
+            for (int x = 0; x < skin.width(); ++x) {
+                const QRgb pixel = skin.pixel(x, y);
+                const QRgb expected = pixel == key ? 0 : pixel;
+                if (face.pixel(x, y) != expected)
+                    QFAIL(qPrintable(QStringLiteral("face pixel (%1, %2) is %3, not %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(face.pixel(x, y), 8, 16)
+                                         .arg(expected, 8, 16)));
+                transparent += pixel == key;
+            }
+        }
+        // Cut away around the picture, with the picture itself left.
+        QVERIFY(transparent > 0 && transparent < 449 * 563 / 2);
+    }
+
+    // Used in place: the face's pixels are the program's own read-only data, not a copy.
+    void faceIsDrawnFromTheProgramsDataWithoutACopy()
+    {
+        const QResource resource(QStringLiteral(":/assets/face.argb"));
+        QVERIFY(resource.isValid());
+        QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
+        const QImage face = Pictures::face();
+        QVERIFY(face.constBits() == resource.data() + 8);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "assets/Pictures.h"
+#include "CommittedSkin.h"
 
 #include <QTest>
 #include <deque>
@@ -46,7 +46,7 @@ private:
 private slots:
     void initTestCase()
     {
-        m_skin = Pictures::skin();
+        m_skin = committedSkin();
         QCOMPARE(m_skin.size(), QSize(449, 563));
     }
 
@@ -65,6 +65,21 @@ private slots:
         for (int y = 0; y < m_skin.height(); ++y) {
             QVERIFY2(isKey({0, y}), qPrintable(QStringLiteral("left column at y %1").arg(y)));
             QVERIFY2(isKey({448, y}), qPrintable(QStringLiteral("right column at y %1").arg(y)));
+        }
+    }
+
+    // On a screen that scales by two the window keeps its shape: the skin drawn at twice the
+    // resolution is cut away exactly where the skin's pixel under it is.
+    void doubleSkinIsCutWhereTheSkinIs()
+    {
+        const QImage doubled = QImage(QStringLiteral(VORE_ASSETS_DIR "/skin@2x.png"))
+                                   .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(doubled.size(), m_skin.size() * 2);
+        for (int y = 0; y < doubled.height(); ++y) {
+            for (int x = 0; x < doubled.width(); ++x) {
+                QVERIFY2((doubled.pixel(x, y) == key) == isKey({x / 2, y / 2}),
+                         qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            }
         }
     }
 

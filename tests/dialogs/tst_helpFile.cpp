@@ -6,6 +6,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,16 +85,36 @@ private slots:
         QFETCH(QString, text);
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath("Help.txt"), bytes));
-        QCOMPARE(HelpFile::read(folder.path()), text);
+        QCOMPARE(HelpFile::read(QFile::encodeName(folder.path())), text);
     }
 
     void missingFileIsCreatedEmpty()
     {
         QTemporaryDir folder;
-        QCOMPARE(HelpFile::read(folder.path()), QString());
+        QCOMPARE(HelpFile::read(QFile::encodeName(folder.path())), QString());
         const QFileInfo created(folder.filePath("Help.txt"));
         QVERIFY(created.isFile());
         QCOMPARE(created.size(), 0);
+    }
+
+    void folderNameThatIsNotTextIsRead()
+    {
+        QTemporaryDir parent;
+        const QByteArray folder = QFile::encodeName(parent.path()) + "/\xE8\x65\xB9";
+        const QByteArray help = folder + "/Help.txt";
+        QCOMPARE(mkdir(folder.constData(), 0755), 0);
+        // QTemporaryDir names files as text and could not remove these.
+        const auto remove = qScopeGuard([&] {
+            unlink(help.constData());
+            rmdir(folder.constData());
+        });
+        std::FILE* file = std::fopen(help.constData(), "wb");
+        QVERIFY(file);
+        std::fputs("N\xc3\xa1pov\xc4\x9b"
+                   "da",
+                   file);
+        QCOMPARE(std::fclose(file), 0);
+        QCOMPARE(HelpFile::read(folder), u"Nápověda"_s);
     }
 
     void linkToAFileIsFollowed()
@@ -101,7 +122,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath("elsewhere.txt"), "read me"));
         QVERIFY(QFile::link(folder.filePath("elsewhere.txt"), folder.filePath("Help.txt")));
-        QCOMPARE(HelpFile::read(folder.path()), u"read me"_s);
+        QCOMPARE(HelpFile::read(QFile::encodeName(folder.path())), u"read me"_s);
     }
 
     void oddNamesGiveNothingAndStayAsTheyWere_data()
@@ -136,7 +157,7 @@ private slots:
         struct stat before = {};
         QCOMPARE(lstat(help.constData(), &before), 0);
 
-        QCOMPARE(HelpFile::read(folder.path()), QString());
+        QCOMPARE(HelpFile::read(QFile::encodeName(folder.path())), QString());
 
         struct stat after = {};
         QCOMPARE(lstat(help.constData(), &after), 0);
@@ -165,8 +186,8 @@ private slots:
         const AsPlayer player;
         if (!player.restricted())
             QSKIP("cannot drop root's permissions here");
-        QCOMPARE(HelpFile::read(withFile.path()), QString());
-        QCOMPARE(HelpFile::read(withoutFile.path()), QString());
+        QCOMPARE(HelpFile::read(QFile::encodeName(withFile.path())), QString());
+        QCOMPARE(HelpFile::read(QFile::encodeName(withoutFile.path())), QString());
         QVERIFY(!QFileInfo::exists(withoutFile.filePath("Help.txt")));
     }
 
@@ -178,6 +199,7 @@ private slots:
         QTest::newRow("exactly the longest") << u"abcd"_s << u"abcd"_s;
         QTest::newRow("several pieces") << u"abcdefghij"_s << u"abcd\nefgh\nij"_s;
         QTest::newRow("CR LF ends a line") << u"abcd\r\nefgh"_s << u"abcd\r\nefgh"_s;
+        QTest::newRow("line separator ends a line") << u"abcd\u2028efgh"_s << u"abcd\u2028efgh"_s;
         QTest::newRow("surrogate pair kept whole") << u"abc\U0001F600x"_s << u"abc\U0001F600\nx"_s;
     }
 
@@ -185,7 +207,33 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, shown);
-        QCOMPARE(HelpText::breakLongLines(text, 4), shown);
+        QCOMPARE(HelpText::shapeForView(text, 4, 100), shown);
+    }
+
+    void manyLinesAreCutAfterTheMost_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString note = HelpText::tooManyLinesNote(2);
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("as many as the most") << u"a\nb"_s << u"a\nb"_s;
+        QTest::newRow("one more") << u"a\nb\nc"_s << u"a\nb"_s + note;
+        QTest::newRow("a final break starts an empty line") << u"a\nb\n"_s << u"a\nb"_s + note;
+        QTest::newRow("CR LF is one break") << u"a\r\nb"_s << u"a\r\nb"_s;
+        QTest::newRow("CR alone is a break") << u"a\rb\rc"_s << u"a\rb"_s + note;
+        QTest::newRow("CR before the cut stays a break of its own")
+            << u"a\r\rc"_s << u"a\r\n"_s + note;
+        QTest::newRow("line and paragraph separators")
+            << u"a\u2028b\u2029c"_s << u"a\u2028b"_s + note;
+        QTest::newRow("pieces of a long line count")
+            << u"x\n"_s + QString(150, u'a') << u"x\n"_s + QString(100, u'a') + note;
+    }
+
+    void manyLinesAreCutAfterTheMost()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(HelpText::shapeForView(text, 100, 2), shown);
     }
 };
 

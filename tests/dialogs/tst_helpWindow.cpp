@@ -1,5 +1,7 @@
 #include "SideWindowProbe.h"
+#include "dialogs/HelpText.h"
 #include "dialogs/SideWindows.h"
+#include "dialogs/helpme.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +23,7 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 QPlainTextEdit* openHelp(const QString& folder)
 {
-    showHelpWindow(folder);
+    showHelpWindow(QFile::encodeName(folder));
     const QList<QWidget*> windows = windowsNamed(u"helpme"_s);
     if (windows.size() != 1)
         return nullptr;
@@ -64,6 +66,42 @@ private slots:
         QPlainTextEdit* text = openHelp(folder.path());
         QVERIFY(text);
         QCOMPARE(linesOf(text), QStringList({u"one"_s, u"two"_s, u"three"_s}));
+    }
+
+    void manyLinesAreCutWithANote_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<qsizetype>("count");
+        QTest::addColumn<bool>("cut");
+        const qsizetype most = helpme::mostLines;
+        // A file of n line breaks holds n + 1 lines, the last one empty.
+        QTest::newRow("newlines, one line short") << QByteArray("\n") << most - 1 << false;
+        QTest::newRow("newlines, a few lines over") << QByteArray("\n") << most + 5 << true;
+        QTest::newRow("carriage returns") << QByteArray("\r") << most + 5 << true;
+        QTest::newRow("CR LF counts once") << QByteArray("x\r\n") << most - 1 << false;
+        QTest::newRow("paragraph separators") << QByteArray("\u2029") << most + 5 << true;
+        QTest::newRow("one character a line") << QByteArray("x\n") << most << true;
+    }
+
+    void manyLinesAreCutWithANote()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(qsizetype, count);
+        QFETCH(bool, cut);
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath("Help.txt"), line.repeated(count)));
+        QPlainTextEdit* text = openHelp(folder.path());
+        QVERIFY(text);
+        const QStringList lines = linesOf(text);
+        if (!cut) {
+            QCOMPARE(lines.size(), count + 1);
+            return;
+        }
+        const QString note = HelpText::tooManyLinesNote(helpme::mostLines).mid(2);
+        QCOMPARE(lines.size(), helpme::mostLines + 2);
+        QCOMPARE(lines.last(), note);
+        QCOMPARE(lines[lines.size() - 2], QString());
+        QCOMPARE(lines[lines.size() - 3], QString::fromUtf8(line).trimmed());
     }
 
     void missingFileGivesAnEmptyWindowAndAnEmptyFile()

@@ -17,7 +17,7 @@ private:
         if (name == u"frmAbout"_s)
             showAboutDialog();
         else
-            showHelpWindow(m_folder.path());
+            showHelpWindow(QFile::encodeName(m_folder.path()));
         const QList<QWidget*> windows = windowsNamed(name);
         return windows.size() == 1 ? windows.first() : nullptr;
     }

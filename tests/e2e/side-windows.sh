@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The About and Help buttons open one window each: a second click brings the open window to
-# the front instead of opening another. Escape closes the About dialog.
+# The About and Help buttons open one window each, with no taskbar button of their own: a second
+# click brings the open window to the front instead of opening another. Escape closes the About
+# dialog.
 source "$(dirname "$0")/lib.sh"
 start_session
 
@@ -15,6 +16,9 @@ topmost_window() {
 on_top() {
     [[ "$(topmost_window)" == "$1" ]]
 }
+skips_taskbar() {
+    [[ "$(xprop -id "$1" _NET_WM_STATE)" == *_NET_WM_STATE_SKIP_TASKBAR* ]]
+}
 only_window() {
     local title=$1 id=$2
     [[ "$(windows_titled "$title")" == "$id" ]] ||
@@ -28,6 +32,9 @@ click_element help
 wait_until 20 "the Help window opens" window_count_is "$help_title" 1
 help_window=$(windows_titled "$help_title")
 wait_until 10 "the Help window is in front" on_top "$help_window"
+skips_taskbar "$about_window" || fail "the About dialog has a taskbar button"
+skips_taskbar "$help_window" || fail "the Help window has a taskbar button"
+! skips_taskbar "$main_window" || fail "the game's window has no taskbar button"
 
 click_element about
 wait_until 10 "the second click on about brings the About dialog to the front" \

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game under Wayland: in a private headless compositor it maps one window of the skin's size
-# with its title, the screen shows the skin exactly where the window is and the background where
-# the skin is cut away, and the game keeps running with nothing from Qt on its error output.
+# with its title and its launcher's app_id, the screen shows the skin exactly where the window is
+# and the background where the skin is cut away, and the game keeps running with nothing from Qt
+# on its error output.
 # Needs weston and Qt's Wayland platform plugin (scripts/setup.sh --tests).
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/weston.sh"
@@ -146,6 +147,10 @@ mapped() {
     [[ "$(read_trace)" == "titled $expected_size 0,0,$skin_width,$skin_height 1" ]]
 }
 wait_until 60 "the game maps a ${expected_size} window titled \"$title\"" mapped
+# The compositor matches the window to its launcher, io.github.voretrelliq.trelliq.desktop, by
+# the app_id.
+grep -q 'xdg_toplevel@[0-9]*\.set_app_id("io\.github\.voretrelliq\.trelliq")' "$work/game.err" ||
+    fail "the window's app_id does not name the game's launcher"
 
 # The window appears in the compositor's output; where is the compositor's choice. The skin's
 # key pixels are drawn in the background's colour for the comparison.

@@ -151,22 +151,38 @@ private slots:
     {
         GameFixture fixture;
         loseGame(fixture);
-        fixture.platform.executable = QStringLiteral("/home/player/games/renamed-game");
+        fixture.platform.executable = "/home/player/games/renamed-game";
         fixture.platform.answers = {Answer::Yes};
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, fixture.confirm());
-        QCOMPARE(fixture.platform.startedPrograms, QStringList{fixture.platform.executable});
+        QCOMPARE(fixture.platform.startedPrograms, QList<QByteArray>{fixture.platform.executable});
         QVERIFY(fixture.platform.messages.isEmpty());
         QCOMPARE(fixture.platform.endCount, 1);
     }
 
+    void aFailedStartIsReportedBeforeTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("executable");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("text") << QByteArray("/opt/hra/vore-trelliq")
+                              << QStringLiteral("/opt/hra/vore-trelliq");
+        // Bytes that are no text stay visible as replacement characters.
+        QTest::newRow("folder name not UTF-8") << QByteArray("/opt/\xE8\x65\xB9/vore-trelliq")
+                                               << QStringLiteral("/opt/\uFFFDe\uFFFD/vore-trelliq");
+    }
+
     void aFailedStartIsReportedBeforeTheEnd()
     {
+        QFETCH(QByteArray, executable);
+        QFETCH(QString, shown);
         GameFixture fixture;
+        fixture.platform.executable = executable;
         fixture.platform.startOutcome = {false, QStringLiteral("Permission denied")};
         fixture.platform.answers = {Answer::Yes};
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, fixture.game.kon_Click());
+        QCOMPARE(fixture.platform.startedPrograms, QList<QByteArray>{executable});
         QCOMPARE(fixture.platform.messages.size(), 1);
-        QVERIFY(fixture.platform.messages[0].contains(fixture.platform.executable));
+        QVERIFY2(fixture.platform.messages[0].contains(shown),
+                 qPrintable(fixture.platform.messages[0]));
         QVERIFY(fixture.platform.messages[0].contains(QStringLiteral("Permission denied")));
         QCOMPARE(fixture.platform.endCount, 1);
     }

@@ -1,20 +1,21 @@
-// Stands in for the game in the restart test. Under its first name it renames its own file and
-// answers Yes to the new-game question, going through the real process services. Started again
-// under the new name, it leaves a note saying which file ran.
+// Stands in for the game in the restart test. Under its first name it changes its own file as
+// the test asks and answers Yes to the new-game question, going through the real process
+// services. Started again as "probe-renamed", it leaves a note with the file that ran and the
+// help text the game would show from its folder.
 
+#include "dialogs/HelpFile.h"
 #include "game/Board.h"
 #include "game/Game.h"
+#include "platform/OwnExecutable.h"
 #include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
-
-const QString renamedName = QStringLiteral("probe-renamed");
 
 class AnswersYes final : public Platform
 {
@@ -28,13 +29,25 @@ public:
     }
     Answer askYesNoCancel(const QString&) override { return Answer::Yes; }
     void setPointer(int) override {}
-    QString runningExecutable() const override { return m_real.runningExecutable(); }
-    StartOutcome startProgram(const QString& path) override { return m_real.startProgram(path); }
+    QByteArray runningExecutable() const override { return m_real.runningExecutable(); }
+    StartOutcome startProgram(const QByteArray& path) override { return m_real.startProgram(path); }
     [[noreturn]] void endProgram() override { m_real.endProgram(); }
 
 private:
     QtPlatform m_real;
 };
+
+// Written aside and renamed, so the test never reads a half-written note.
+bool leaveNote(const QByteArray& folder, const QByteArray& text)
+{
+    const QByteArray part = folder + "/started.part";
+    std::FILE* note = std::fopen(part.constData(), "wb");
+    if (!note)
+        return false;
+    const bool written = std::fwrite(text.constData(), 1, text.size(), note) == size_t(text.size());
+    return std::fclose(note) == 0 && written &&
+           std::rename(part.constData(), (folder + "/started").constData()) == 0;
+}
 
 } // namespace
 
@@ -42,23 +55,30 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     AnswersYes platform;
-    const QFileInfo self(platform.runningExecutable());
-    const QString renamed = self.dir().filePath(renamedName);
+    const QByteArray self = platform.runningExecutable();
+    const QByteArray folder = self.first(self.lastIndexOf('/'));
+    const QByteArray renamed = folder + "/probe-renamed";
 
-    if (self.fileName() == renamedName) {
-        // Written aside and renamed, so the test never reads a half-written note.
-        QFile note(self.dir().filePath(QStringLiteral("started.part")));
-        if (!note.open(QIODevice::WriteOnly))
-            return 1;
-        note.write(self.filePath().toUtf8());
-        note.close();
-        return note.rename(self.dir().filePath(QStringLiteral("started"))) ? 0 : 1;
+    if (self == renamed) {
+        const QString help = HelpFile::read(OwnExecutable::folder());
+        return leaveNote(folder, self + '\n' + help.toUtf8()) ? 0 : 1;
     }
 
-    if (!QFile::rename(self.filePath(), renamed))
-        return 2;
-    if (app.arguments().contains(QStringLiteral("--unstartable")))
-        QFile::setPermissions(renamed, QFile::ReadOwner | QFile::WriteOwner);
+    const QStringList arguments = app.arguments();
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--replaced-by")); at > 0) {
+        // What a package upgrade does: a new file renamed over the running one.
+        if (std::rename(QFile::encodeName(arguments.value(at + 1)).constData(), self.constData()) !=
+            0)
+            return 2;
+    } else if (arguments.contains(QStringLiteral("--deleted"))) {
+        if (::unlink(self.constData()) != 0)
+            return 2;
+    } else {
+        if (std::rename(self.constData(), renamed.constData()) != 0)
+            return 2;
+        if (arguments.contains(QStringLiteral("--unstartable")))
+            ::chmod(renamed.constData(), 0600);
+    }
 
     Board board;
     Game game(board, platform);

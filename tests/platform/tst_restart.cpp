@@ -4,59 +4,153 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <cstdio>
+#include <filesystem>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
-// Runs a copy of the probe under a first name; the probe renames itself and answers Yes.
+namespace {
+
+const QByteArray helpText = "Nápověda ze složky / help from the folder";
+
+// What an upgrade puts in the game's place: a new program, which leaves the same note as the
+// probe does.
+const QByteArray upgradeScript =
+    "#!/bin/sh\n"
+    "dir=\"${0%/*}\"\n"
+    "{ printf '%s\\n' \"$0\"; cat \"$dir/Help.txt\"; } > \"$dir/started.part\"\n"
+    "mv \"$dir/started.part\" \"$dir/started\"\n";
+
+bool writeFile(const QByteArray& path, const QByteArray& bytes, mode_t mode = 0644)
+{
+    std::FILE* file = std::fopen(path.constData(), "wb");
+    if (!file)
+        return false;
+    const bool written =
+        std::fwrite(bytes.constData(), 1, bytes.size(), file) == size_t(bytes.size());
+    return std::fclose(file) == 0 && written && ::chmod(path.constData(), mode) == 0;
+}
+
+std::optional<QByteArray> waitForNote(const QByteArray& path, int milliseconds)
+{
+    QDeadlineTimer deadline(milliseconds);
+    do {
+        if (std::FILE* note = std::fopen(path.constData(), "rb")) {
+            QByteArray text;
+            char chunk[4096];
+            while (const size_t got = std::fread(chunk, 1, sizeof chunk, note))
+                text.append(chunk, qsizetype(got));
+            std::fclose(note);
+            return text;
+        }
+        QThread::msleep(20);
+    } while (!deadline.hasExpired());
+    return std::nullopt;
+}
+
+} // namespace
+
+// Runs a copy of the probe, which changes its own file as asked and answers Yes.
 class RestartTest : public QObject
 {
     Q_OBJECT
 
 private:
     std::optional<QTemporaryDir> m_dir;
+    QByteArray m_folder;
 
-    // Runs a fresh copy of the probe in its own empty folder.
-    QString runProbe(const QStringList& arguments, int* exitCode)
+    // Runs a fresh copy of the probe in a folder of the given name, beside a help file; file
+    // names are bytes, so the folder's name need not be text. Returns the probe's output.
+    QString runProbe(const QByteArray& folderName, const QStringList& arguments, int* exitCode)
     {
         m_dir.emplace();
-        const QString copy = m_dir->filePath(QStringLiteral("probe"));
-        if (!QFile::copy(QStringLiteral(PROBE_PATH), copy))
-            return {};
+        m_folder = QFile::encodeName(m_dir->path()) + '/' + folderName;
+        const QByteArray copy = m_folder + "/probe";
+        std::error_code error;
+        if (::mkdir(m_folder.constData(), 0755) != 0 ||
+            !std::filesystem::copy_file(PROBE_PATH, copy.toStdString(), error) ||
+            ::chmod(copy.constData(), 0755) != 0 || !writeFile(m_folder + "/Help.txt", helpText))
+            return QStringLiteral("could not set up the probe");
+        // Qt takes program names as text; a link with a plain name leads to the probe.
+        const QString launcher = m_dir->filePath(QStringLiteral("launch"));
+        if (::symlink(copy.constData(), QFile::encodeName(launcher).constData()) != 0)
+            return QStringLiteral("could not link the probe");
         QProcess probe;
-        probe.start(copy, arguments);
+        probe.start(launcher, arguments);
         probe.waitForFinished(30000);
-        *exitCode = probe.exitCode();
+        *exitCode = probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
         return QString::fromUtf8(probe.readAllStandardOutput());
     }
 
 private slots:
-    void yesStartsTheFileUnderItsPresentName()
+    // QTemporaryDir names files as text and cannot remove a folder whose name is not.
+    void cleanup()
     {
-        int exitCode = -1;
-        const QString output = runProbe({}, &exitCode);
-        QCOMPARE(exitCode, 0);
-        QVERIFY2(output.isEmpty(), qPrintable(output));
-        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("probe"))));
-
-        QFile note(m_dir->filePath(QStringLiteral("started")));
-        QDeadlineTimer deadline(20000);
-        while (!note.exists() && !deadline.hasExpired())
-            QThread::msleep(20);
-        QVERIFY2(note.open(QIODevice::ReadOnly), "the renamed file did not start");
-        QCOMPARE(QString::fromUtf8(note.readAll()),
-                 m_dir->filePath(QStringLiteral("probe-renamed")));
+        if (m_dir) {
+            std::error_code error;
+            std::filesystem::remove_all(QFile::encodeName(m_dir->path()).toStdString(), error);
+        }
     }
 
-    void aFileThatCannotStartIsReported()
+    void yesStartsTheFileNowInPlace_data()
     {
+        QTest::addColumn<QByteArray>("folderName");
+        QTest::addColumn<bool>("upgraded");
+        QTest::addColumn<QByteArray>("started");
+        QTest::newRow("renamed") << QByteArray("game") << false << QByteArray("probe-renamed");
+        QTest::newRow("renamed, folder name not UTF-8")
+            << QByteArray("\xE8\x65\xB9") << false << QByteArray("probe-renamed");
+        QTest::newRow("replaced by an upgrade")
+            << QByteArray("game") << true << QByteArray("probe");
+    }
+
+    void yesStartsTheFileNowInPlace()
+    {
+        QFETCH(QByteArray, folderName);
+        QFETCH(bool, upgraded);
+        QFETCH(QByteArray, started);
+        QStringList arguments;
+        QTemporaryDir elsewhere;
+        if (upgraded) {
+            const QString upgrade = elsewhere.filePath(QStringLiteral("upgrade"));
+            QVERIFY(writeFile(QFile::encodeName(upgrade), upgradeScript, 0755));
+            arguments << QStringLiteral("--replaced-by") << upgrade;
+        }
+
         int exitCode = -1;
-        const QString output = runProbe({QStringLiteral("--unstartable")}, &exitCode);
+        const QString output = runProbe(folderName, arguments, &exitCode);
+        QVERIFY2(output.isEmpty(), qPrintable(output));
+        QCOMPARE(exitCode, 0);
+
+        const std::optional<QByteArray> note = waitForNote(m_folder + "/started", 20000);
+        QVERIFY2(note, "no file started");
+        QCOMPARE(*note, m_folder + '/' + started + '\n' + helpText);
+    }
+
+    void yesReportsAFileThatCannotStart_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not executable")
+            << QStringLiteral("--unstartable") << QStringLiteral("Permission denied");
+        QTest::newRow("deleted, nothing in its place")
+            << QStringLiteral("--deleted") << QStringLiteral("No such file");
+    }
+
+    void yesReportsAFileThatCannotStart()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, reason);
+        int exitCode = -1;
+        const QString output = runProbe("game", {change}, &exitCode);
         QCOMPARE(exitCode, 0);
         QVERIFY2(output.startsWith(QStringLiteral("message: Novou hru nelze spustit.")),
                  qPrintable(output));
-        QVERIFY(output.contains(m_dir->filePath(QStringLiteral("probe-renamed"))));
-        QVERIFY2(output.contains(QStringLiteral("Permission denied")), qPrintable(output));
+        QVERIFY2(output.contains(QFile::decodeName(m_folder + "/probe")), qPrintable(output));
+        QVERIFY2(output.contains(reason), qPrintable(output));
         QThread::msleep(300);
-        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("started"))));
+        QVERIFY(!waitForNote(m_folder + "/started", 0));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "CommittedSkin.h"
 #include "MainWindowFixture.h"
 #include "assets/Pictures.h"
 #include "layout/MainLayout.h"
@@ -21,7 +22,7 @@ const QPoint kon(379, 26);
 // A point of the tray whose skin pixel has the colour, found in the artwork itself.
 QPoint paletteSpot(int colour)
 {
-    const QImage skin = Pictures::skin();
+    const QImage skin = committedSkin();
     for (int index = 0; index < 25; ++index) {
         const QRect strip = Board()[Board::paletteStrip(index)].rect;
         for (int y = strip.top(); y <= strip.bottom(); ++y) {
@@ -83,7 +84,7 @@ private slots:
         const QPoint centred = screen.topLeft() + centredPosition(screen.size(), {449, 563});
         QCOMPARE(seedAtDeal, platform.clock);
         QCOMPARE(sizeAtDeal, QSize(449, 563));
-        QVERIFY((shapeAtDeal ^ BuildSkinRegion(Pictures::skin())).isEmpty());
+        QVERIFY((shapeAtDeal ^ BuildSkinRegion(committedSkin())).isEmpty());
         QCOMPARE(placeAtDeal, centred);
         QCOMPARE(window.pos(), centred);
         QCOMPARE(draws, 4);
@@ -93,7 +94,8 @@ private slots:
         }
 
         QCOMPARE(window.windowTitle(), QStringLiteral("Vore TRELLIQ"));
-        QVERIFY(!window.windowIcon().isNull());
+        // The icon waits until the first frame is shown.
+        QVERIFY(window.windowIcon().isNull());
         QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(window.minimumSize(), QSize(449, 563));
         QCOMPARE(window.maximumSize(), QSize(449, 563));
@@ -297,13 +299,22 @@ private slots:
         QVERIFY((recorder.painted - p11).isEmpty());
     }
 
+    void windowIconIsSetOnceTheFirstFrameIsShown()
+    {
+        MainWindowFixture fixture;
+        QVERIFY(QTest::qWaitForWindowExposed(fixture.window.get()));
+        QTRY_VERIFY(!fixture.window->windowIcon().isNull());
+        QCOMPARE(fixture.window->windowIcon().availableSizes(),
+                 Pictures::applicationIcon().availableSizes());
+    }
+
     void paintsTheSkinAndTheVisiblePictures()
     {
         MainWindowFixture fixture;
         fixture.click(paletteSpot(2));
         fixture.click(i11Centre);
         const QImage shown = fixture.window->grab().toImage();
-        const QImage skin = Pictures::skin();
+        const QImage skin = committedSkin();
         const QImage peg = Pictures::peg(2).toImage();
 
         QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);

@@ -1,4 +1,6 @@
+#include "CommittedSkin.h"
 #include "assets/Pictures.h"
+#include "assets/RawPicture.h"
 #include "shell/SkinShape.h"
 
 #include <QBitmap>
@@ -7,7 +9,7 @@
 
 namespace {
 
-// Pixels by letter: k magenta, n one unit off magenta, g grey. The key is whatever the
+// Pixels by letter: k magenta, n one unit off magenta, g grey, b black. The key is whatever the
 // top-left letter is.
 QImage imageOf(const QStringList& rows)
 {
@@ -18,6 +20,7 @@ QImage imageOf(const QStringList& rows)
             image.setPixel(x, y,
                            letter == 'k'   ? qRgb(255, 0, 255)
                            : letter == 'n' ? qRgb(254, 0, 255)
+                           : letter == 'b' ? qRgb(0, 0, 0)
                                            : qRgb(192, 192, 192));
         }
     }
@@ -109,9 +112,11 @@ private slots:
 
     void skinRegionAgreesWithQtsOwnMask()
     {
-        const QImage skin = Pictures::skin();
+        const QImage skin = committedSkin();
         const QRgb key = skin.pixel(0, 0);
         const QRegion ours = BuildSkinRegion(skin);
+        // The window is cut from the shipped face, whose key is already transparent.
+        QVERIFY((BuildSkinRegion(Pictures::face()) ^ ours).isEmpty());
         const QRegion qts(QBitmap::fromImage(skin.createMaskFromColor(key, Qt::MaskInColor)));
 
         QVERIFY((ours ^ qts).isEmpty());
@@ -123,8 +128,8 @@ private slots:
 
     void faceMakesOnlyKeyPixelsTransparent()
     {
-        const QImage skin = imageOf({"kgn", "gkg"});
-        const QImage face = transparentKeyFace(skin);
+        const QImage skin = imageOf({"kgn", "gkb"});
+        const QImage face = RawPicture::transparentKeyFace(skin);
         QCOMPARE(face.size(), skin.size());
         for (int y = 0; y < skin.height(); ++y) {
             for (int x = 0; x < skin.width(); ++x) {
@@ -132,6 +137,23 @@ private slots:
                 QCOMPARE(face.pixel(x, y), expected);
             }
         }
+    }
+
+    // A transparent key must not pass for black: the skin's black pixels stay in the window.
+    void faceIsCutAsItsSkinIs_data()
+    {
+        QTest::addColumn<QStringList>("skin");
+        QTest::newRow("black beside the key") << QStringList{"kbk", "bgk", "kkb"};
+        QTest::newRow("black key") << QStringList{"bkb", "gbn"};
+        QTest::newRow("no key but the corner") << QStringList{"kgb", "bgg"};
+    }
+
+    void faceIsCutAsItsSkinIs()
+    {
+        QFETCH(QStringList, skin);
+        const QImage image = imageOf(skin);
+        const QRegion fromFace = BuildSkinRegion(RawPicture::transparentKeyFace(image));
+        QCOMPARE(rectsOf(fromFace), rectsOf(BuildSkinRegion(image)));
     }
 };
 

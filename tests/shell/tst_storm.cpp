@@ -1,8 +1,8 @@
 // Random presses and clicks all over the main window, with the game's invariants checked after
 // every single mouse event.
 
+#include "CommittedSkin.h"
 #include "MainWindowFixture.h"
-#include "assets/Pictures.h"
 #include "pegs/PegColour.h"
 
 #include <QRandomGenerator>
@@ -211,7 +211,7 @@ private:
     // Points of the tray, sampled every third pixel, by the colour a press there takes.
     static std::array<std::vector<QPoint>, 8> findTraySpots()
     {
-        const QImage skin = Pictures::skin();
+        const QImage skin = committedSkin();
         std::array<std::vector<QPoint>, 8> spots;
         for (int index = 0; index < 25; ++index) {
             const QRect strip = Board()[Board::paletteStrip(index)].rect;

@@ -38,7 +38,7 @@ void ScriptedPlatform::setPointer(int colour)
     ++pointerChanges;
 }
 
-StartOutcome ScriptedPlatform::startProgram(const QString& path)
+StartOutcome ScriptedPlatform::startProgram(const QByteArray& path)
 {
     startedPrograms << path;
     return startOutcome;

@@ -26,8 +26,8 @@ public:
 
     QStringList messages;
     QStringList questions;
-    QStringList startedPrograms;
-    QString executable = QStringLiteral("/opt/game/vore-trelliq");
+    QList<QByteArray> startedPrograms;
+    QByteArray executable = "/opt/game/vore-trelliq";
     StartOutcome startOutcome{true, {}};
     int pointer = 0;
     int pointerChanges = 0;
@@ -41,7 +41,7 @@ public:
     void showMessage(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     void setPointer(int colour) override;
-    QString runningExecutable() const override { return executable; }
-    StartOutcome startProgram(const QString& path) override;
+    QByteArray runningExecutable() const override { return executable; }
+    StartOutcome startProgram(const QByteArray& path) override;
     [[noreturn]] void endProgram() override;
 };

@@ -12,10 +12,10 @@
 //   skin-probe nonkey-box                     "x y width height" round the skin's non-key pixels
 // SHOT is a picture of the whole screen and X Y where the window lies on it.
 #include "BoardReader.h"
+#include "CommittedSkin.h"
 #include "ScaledScreen.h"
 #include "ScreenChecks.h"
 #include "SkinFacts.h"
-#include "assets/Pictures.h"
 #include "layout/MainLayout.h"
 #include "shell/SkinShape.h"
 
@@ -58,7 +58,7 @@ std::vector<QRect> readRectangles()
 
 int run(const QStringList& args, QTextStream& out)
 {
-    const QImage skin = Pictures::skin();
+    const QImage skin = committedSkin();
     const std::vector<Element> elements = MainLayout::createElements();
     const QString command = args.value(0);
 

@@ -1,0 +1,67 @@
+# Where `cmake --install` puts the game, after Debian's layout for games: the real executable and
+# the help text it reads beside it in a private folder, a command that links to it, and what
+# desktops look for (launcher, metainfo, icons, man page, licence and changelog).
+include(GNUInstallDirs)
+# Whatever the umask of the one who installs, the folders are the usual rwxr-xr-x.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# Distributions put games' commands in their own folder (Debian: games); plain installs use bin.
+set(VORE_INSTALL_COMMANDDIR "${CMAKE_INSTALL_BINDIR}"
+    CACHE STRING "Folder, relative to the prefix, of the command that starts the game")
+
+set(VORE_PROGRAM_DIR "${CMAKE_INSTALL_LIBEXECDIR}/vore-trelliq")
+set(VORE_DOC_DIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/vore-trelliq")
+set(VORE_DIST_DIR "${PROJECT_BINARY_DIR}/dist")
+
+# Qt's standard set-up gives executables a RUNPATH next to lib/; from libexec it would point at
+# nothing, and Qt's libraries are in the system's own folders anyway.
+set_target_properties(vore-trelliq PROPERTIES INSTALL_RPATH "")
+install(TARGETS vore-trelliq RUNTIME DESTINATION "${VORE_PROGRAM_DIR}")
+install(FILES dialogs/Help.txt DESTINATION "${VORE_PROGRAM_DIR}")
+
+# The command is a relative link, so the installed tree can be moved (or unpacked) as a whole.
+cmake_path(ABSOLUTE_PATH VORE_INSTALL_COMMANDDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
+           OUTPUT_VARIABLE VORE_COMMAND_FULL_DIR)
+set(VORE_COMMAND "${VORE_COMMAND_FULL_DIR}/vore-trelliq")
+file(RELATIVE_PATH VORE_COMMAND_TARGET "${VORE_COMMAND_FULL_DIR}"
+     "${CMAKE_INSTALL_PREFIX}/${VORE_PROGRAM_DIR}/vore-trelliq")
+file(MAKE_DIRECTORY "${VORE_DIST_DIR}/command")
+file(CREATE_LINK "${VORE_COMMAND_TARGET}" "${VORE_DIST_DIR}/command/vore-trelliq" SYMBOLIC)
+install(FILES "${VORE_DIST_DIR}/command/vore-trelliq" DESTINATION "${VORE_INSTALL_COMMANDDIR}")
+
+# The release date in the forms that the man page and a Debian changelog use.
+execute_process(COMMAND date -u -R -d "${VORE_RELEASE_DATE} 12:00"
+                OUTPUT_VARIABLE VORE_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+set(VORE_MAINTAINER "Vore TRELLIQ maintainers <maintainers@users.noreply.c-seed-73d6c585.example>"
+    CACHE STRING "Name and e-mail address of the package's maintainer")
+
+configure_file(dist/vore-trelliq.desktop.in "${VORE_DIST_DIR}/${VORE_APP_ID}.desktop" @ONLY)
+configure_file(dist/vore-trelliq.metainfo.xml.in "${VORE_DIST_DIR}/${VORE_APP_ID}.metainfo.xml"
+               @ONLY)
+configure_file(dist/vore-trelliq.6.in "${VORE_DIST_DIR}/vore-trelliq.6" @ONLY)
+configure_file(dist/changelog.in "${VORE_DIST_DIR}/changelog" @ONLY)
+
+# Debian wants the man page and the changelog compressed at the highest level, with no time
+# stamp inside, so that builds are reproducible.
+find_program(VORE_GZIP gzip REQUIRED)
+set(VORE_COMPRESSED "${VORE_DIST_DIR}/vore-trelliq.6.gz" "${VORE_DIST_DIR}/changelog.gz")
+add_custom_command(OUTPUT ${VORE_COMPRESSED}
+    COMMAND "${VORE_GZIP}" -9nkf vore-trelliq.6 changelog
+    DEPENDS "${VORE_DIST_DIR}/vore-trelliq.6" "${VORE_DIST_DIR}/changelog"
+    WORKING_DIRECTORY "${VORE_DIST_DIR}"
+    COMMENT "Compressing the man page and the changelog")
+add_custom_target(vore_dist_files ALL DEPENDS ${VORE_COMPRESSED})
+
+install(FILES "${VORE_DIST_DIR}/${VORE_APP_ID}.desktop"
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/applications")
+install(FILES "${VORE_DIST_DIR}/${VORE_APP_ID}.metainfo.xml"
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/metainfo")
+foreach(size 16 32 48 64 128 256)
+    install(FILES assets/icons/${size}.png
+            DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps"
+            RENAME "${VORE_APP_ID}.png")
+endforeach()
+install(FILES "${VORE_DIST_DIR}/vore-trelliq.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
+install(FILES dist/copyright "${VORE_DIST_DIR}/changelog.gz" DESTINATION "${VORE_DOC_DIR}")

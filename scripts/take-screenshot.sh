@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Takes docs/screenshot.png from the real game, three rows into a game, in a private X server.
+# Run it again after any change of the art. Builds the game and the test helpers first (into
+# build/test, as ./test.sh does).
+#   scripts/take-screenshot.sh [OUTPUT.png]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+output=$(realpath -m "${1:-docs/screenshot.png}")
+
+scripts/setup.sh --tests
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/test --target vore-trelliq skin-probe cursor-image >/dev/null
+
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+bash tests/e2e/screenshot.sh build/test/vore-trelliq build/test/tests/e2e "$output"

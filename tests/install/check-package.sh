@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# The installed game, checked the way distributions check a package: a plain install of this
+# build and the package's build are installed into temporary folders and the package is
+# unpacked; each tree must hold exactly the expected layout, with a relative command link that
+# resolves to the executable and the help text beside it. The package's tree goes through the
+# desktop, AppStream, icon and man page validators; the package itself through its control
+# fields, its binary's hardening and lintian. Every validator's output is printed.
+#   check-package.sh PACKAGE PACKAGE-BUILD-DIR TEST-BUILD-DIR SOURCE-DIR APP-ID VERSION
+set -euo pipefail
+
+package=$1 package_build=$2 test_build=$3 source_dir=$4 app_id=$5 version=$6
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CACHE_HOME=$work/cache
+mkdir "$HOME"
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+readonly icon_sizes=(16 32 48 64 128 256)
+
+# expected_files COMMAND-DIR [MORE...]: every file and link of an install, relative to its
+# prefix.
+expected_files() {
+    local size
+    {
+        for more in "${@:2}"; do echo "$more"; done
+        echo "$1/vore-trelliq"
+        echo libexec/vore-trelliq/vore-trelliq
+        echo libexec/vore-trelliq/Help.txt
+        echo "share/applications/$app_id.desktop"
+        echo "share/metainfo/$app_id.metainfo.xml"
+        for size in "${icon_sizes[@]}"; do
+            echo "share/icons/hicolor/${size}x$size/apps/$app_id.png"
+        done
+        echo share/man/man6/vore-trelliq.6.gz
+        echo share/doc/vore-trelliq/copyright
+        echo share/doc/vore-trelliq/changelog.gz
+    } | sort
+}
+
+files_under() {
+    (cd "$1" && find . ! -type d | sed 's|^\./||' | sort)
+}
+
+# check_layout NAME ROOT PREFIX COMMAND-DIR [MORE-FILES...]
+check_layout() {
+    local name=$1 base=$2$3 command_dir=$4 size
+    local command=$base/$command_dir/vore-trelliq program=$base/libexec/vore-trelliq/vore-trelliq
+    if ! diff -u <(expected_files "$command_dir" "${@:5}") <(files_under "$base") \
+        >"$work/layout.diff"; then
+        fail "$name: the installed files differ from the layout:"
+        cat "$work/layout.diff" >&2
+        return
+    fi
+    if [[ ! -L "$command" || "$(readlink "$command")" == /* ]]; then
+        fail "$name: $command_dir/vore-trelliq is not a relative link"
+    elif [[ "$(realpath "$command")" != "$(realpath "$program")" ]]; then
+        fail "$name: $command_dir/vore-trelliq leads to $(realpath -m "$command")," \
+            "not the executable"
+    fi
+    [[ -x "$program" && "$(file -b "$program")" == ELF* ]] ||
+        fail "$name: libexec/vore-trelliq/vore-trelliq is not an executable program"
+    cmp -s "$source_dir/dialogs/Help.txt" "$base/libexec/vore-trelliq/Help.txt" ||
+        fail "$name: Help.txt beside the executable is not the shipped help text"
+    if readelf -d "$program" | grep -E 'RPATH|RUNPATH' >"$work/runpath"; then
+        fail "$name: the executable searches libraries in its own paths: $(cat "$work/runpath")"
+    fi
+    for size in "${icon_sizes[@]}"; do
+        [[ "$(identify -format '%wx%h' \
+            "$base/share/icons/hicolor/${size}x$size/apps/$app_id.png")" == "${size}x$size" ]] ||
+            fail "$name: the ${size}x$size icon has another size"
+    done
+}
+
+cache_value() {
+    sed -n "s/^$1:[A-Z]*=//p" "$test_build/CMakeCache.txt"
+}
+
+# A plain install of the test build: its own prefix, the command where the cache says.
+DESTDIR=$work/plain cmake --install "$test_build" >/dev/null
+check_layout "plain install" "$work/plain" "$(cache_value CMAKE_INSTALL_PREFIX)" \
+    "$(cache_value VORE_INSTALL_COMMANDDIR)"
+
+DESTDIR=$work/staged cmake --install "$package_build" >/dev/null
+check_layout "package build" "$work/staged" /usr games
+
+dpkg-deb -x "$package" "$work/root"
+check_layout "package" "$work/root" /usr games share/lintian/overrides/vore-trelliq
+
+# The package: its control fields, dependencies and the hardening of its binary.
+field() {
+    dpkg-deb -f "$package" "$1"
+}
+echo "Depends: $(field Depends)"
+echo "Recommends: $(field Recommends)"
+for pair in Package=vore-trelliq "Version=$version" Section=games Priority=optional \
+    "Architecture=$(dpkg --print-architecture)" Recommends=qt6-wayland; do
+    [[ "$(field "${pair%%=*}")" == "${pair#*=}" ]] ||
+        fail "the package's ${pair%%=*} is \"$(field "${pair%%=*}")\", not \"${pair#*=}\""
+done
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    [[ ", $(field Depends)," == *", $library "[\(,]* ]] ||
+        fail "the package does not depend on $library"
+done
+program=$work/root/usr/libexec/vore-trelliq/vore-trelliq
+[[ "$(file -b "$program")" == *", stripped"* ]] || fail "the packaged executable is not stripped"
+readelf -lW "$program" | grep -q GNU_RELRO || fail "the packaged executable has no RELRO"
+readelf -dW "$program" | grep -qE 'BIND_NOW|FLAGS_1.*NOW' ||
+    fail "the packaged executable binds its symbols lazily"
+readelf -hW "$program" | grep -q 'DYN (Position-Independent' ||
+    fail "the packaged executable is not position-independent"
+
+# run_validator NAME COMMAND...: prints the validator's output; a failed exit, or any message
+# but lintian's notes (N:) and its warning about running as root, or AppStream's verdict, fails
+# the check.
+run_validator() {
+    local name=$1 status=0
+    shift
+    "$@" >"$work/validator.out" 2>"$work/validator.err" || status=$?
+    echo "--- $name: exit $status"
+    cat "$work/validator.out" "$work/validator.err"
+    if ((status != 0)) || cat "$work/validator.out" "$work/validator.err" |
+        grep -vE '^(N: |✔ Validation was successful\.$|running with root privileges is not)' |
+        grep -q .; then
+        fail "$name reported problems"
+    fi
+}
+
+share=$work/root/usr/share
+run_validator desktop-file-validate desktop-file-validate "$share/applications/$app_id.desktop"
+run_validator "appstreamcli validate" appstreamcli validate --no-net --pedantic \
+    "$share/metainfo/$app_id.metainfo.xml"
+run_validator "appstreamcli validate-tree" appstreamcli validate-tree --no-net --pedantic \
+    "$work/root"
+# The icon cache of the copy is built, then read back and checked.
+icon_cache_builds() {
+    gtk-update-icon-cache --quiet --ignore-theme-index --force "$1" &&
+        gtk-update-icon-cache --validate --ignore-theme-index "$1"
+}
+cp -r "$share/icons/hicolor" "$work/icons"
+run_validator gtk-update-icon-cache icon_cache_builds "$work/icons"
+# groff's warnings, not the page, are the validator's output.
+man_page_renders() {
+    man --warnings -E UTF-8 -l "$1" >/dev/null
+}
+run_validator man man_page_renders "$share/man/man6/vore-trelliq.6.gz"
+run_validator lintian lintian -EvIL +pedantic "$package"
+
+# The launcher starts the installed command and shows the installed icon.
+desktop=$share/applications/$app_id.desktop
+entry() {
+    sed -n "s/^$1=//p" "$desktop"
+}
+[[ "$(entry Exec)" == /usr/games/vore-trelliq && -L "$work/root$(entry Exec)" ]] ||
+    fail "the launcher starts \"$(entry Exec)\", not the installed command"
+[[ "$(entry Icon)" == "$app_id" ]] || fail "the launcher shows the icon \"$(entry Icon)\""
+grep -q "<release version=\"$version\" date=\"" "$share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo names no release $version"
+zcat "$share/doc/vore-trelliq/changelog.gz" | head -n 1 | grep -q "^vore-trelliq ($version) " ||
+    fail "the changelog does not start with version $version"
+
+((failures == 0)) || exit 1
+echo "The package and both installs hold the expected layout; every validator passed"

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The game as a player installs it: the package is unpacked into a temporary folder (the
+# system's package database is left alone) and started by its command, a link in usr/games.
+# In one session: the window maps, belongs to the installed executable and carries the window
+# class that the launcher names; the Help window shows the text shipped beside the executable;
+# Yes to the new-game question starts the installed executable again.
+#   installed-game.sh PACKAGE HELPER-FOLDER
+source "$(dirname "$0")/../e2e/lib.sh"
+
+# lib.sh takes the game as its first argument: here that is the package, and the game is the
+# command inside it.
+readonly package=$game
+dpkg-deb -x "$package" "$work/root"
+game=$work/root/usr/games/vore-trelliq
+program=$(realpath "$work/root/usr/libexec/vore-trelliq/vore-trelliq")
+help_file=$work/root/usr/libexec/vore-trelliq/Help.txt
+desktop_entry=$(echo "$work"/root/usr/share/applications/*.desktop)
+readonly program help_file desktop_entry
+
+start_session
+
+runs_installed_program() {
+    [[ "$(readlink "/proc/$1/exe")" == "$program" ]] ||
+        fail "$2 runs $(readlink "/proc/$1/exe"), not the installed $program"
+}
+runs_installed_program "$game_pid" "the game started by its command"
+
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
+window_class=$(xprop -id "$main_window" WM_CLASS)
+[[ -n "$startup_class" && "$window_class" == *", \"$startup_class\"" ]] ||
+    fail "the launcher expects the window class \"$startup_class\"; the window has $window_class"
+
+# The Help window's whole text, copied as a reader would copy it.
+click_element help
+wait_until 20 "the Help window opens" window_count_is Help 1
+help_window=$(windows_titled Help)
+xdotool windowactivate --sync "$help_window" key ctrl+a ctrl+c
+clipboard_holds_help() {
+    [[ "$(xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null)" == "$(cat "$help_file")" ]]
+}
+wait_until 10 "the Help window shows the help text shipped beside the executable" \
+    clipboard_holds_help
+
+click_element kon
+wait_until 20 "the new-game question opens" window_count_is 'Vore TRELLIQ' 2
+prompt=$(windows_titled 'Vore TRELLIQ' | grep -vx "$main_window")
+xdotool windowactivate --sync "$prompt" key Return
+# Until this script collects it, the ended game stays a zombie, which has no executable.
+first_game_ended() {
+    ! readlink "/proc/$game_pid/exe" >/dev/null 2>&1
+}
+wait_until 20 "the first game ends on Yes" first_game_ended
+new_game_window() {
+    local window pid
+    for window in $(windows_titled 'Vore TRELLIQ'); do
+        pid=$(xdotool getwindowpid "$window" 2>/dev/null) || continue
+        [[ "$pid" != "$game_pid" ]] || continue
+        new_pid=$pid
+        return 0
+    done
+    return 1
+}
+wait_until 60 "a new game maps its window" new_game_window
+# The new game was started detached: ended here by its process id.
+started_pids+=("$new_pid")
+runs_installed_program "$new_pid" "the game that Yes started"
+
+echo "The installed game mapped its window with the launcher's class, showed the shipped" \
+    "help text and started the installed executable again on Yes"
