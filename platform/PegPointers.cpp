@@ -2,14 +2,6 @@
 
 #include "assets/Pictures.h"
 
-#include <QPixmap>
-
-namespace {
-
-constexpr int pegSize = 32;
-
-} // namespace
-
 PegPointers::PegPointers(Scaling scaling) : m_scaling(scaling) {}
 
 const QCursor& PegPointers::pointer(int colour, qreal ratio)
@@ -23,11 +15,9 @@ const QCursor& PegPointers::pointer(int colour, qreal ratio)
 
 QCursor PegPointers::make(int colour, qreal ratio) const
 {
-    const int size = qRound(pegSize * ratio);
-    QPixmap picture = Pictures::peg(colour);
-    if (picture.width() != size)
-        picture = picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    picture.setDevicePixelRatio(m_scaling == Scaling::PictureRatio ? ratio : 1.0);
+    QPixmap picture = Pictures::peg(colour, ratio);
+    if (m_scaling == Scaling::DevicePixels)
+        picture.setDevicePixelRatio(1.0);
     // The hot spot in the middle, in the units the picture's ratio gives.
     return QCursor(picture);
 }

@@ -50,6 +50,8 @@ private:
     bool m_painted = false;
     // The skin as painted, its key transparent; also the picture the palette reads.
     QImage m_face;
+    // The face from the skin at twice the size, on a screen whose ratio is above 1; none before.
+    QImage m_sharpFace;
     Board m_board;
     Game m_game;
     Hand m_hand;

@@ -41,10 +41,12 @@ void writeScaledFacts(const QImage& skin, std::span<const Element> elements, dou
 
 // Compares the window's X shape (rectangles in device pixels) and a picture of it on the
 // screen with the skin at the scale: the shape holds exactly the device pixels that show a
-// non-key skin pixel, the background shows exactly outside the shape, and every pixel inside
-// it is the colour of the skin pixel it shows.
-bool checkScaledWindow(const QImage& window, const QImage& skin, double scale, QRgb background,
-                       const std::vector<QRect>& shape, QTextStream& out);
+// non-key skin pixel, the background shows exactly outside the shape and nowhere inside it, and
+// inside it the picture is the skin drawn at twice the size: as it is at scale 2, averaged over
+// each device pixel at other scales.
+bool checkScaledWindow(const QImage& window, const QImage& skin, const QImage& largeSkin,
+                       double scale, QRgb background, const std::vector<QRect>& shape,
+                       QTextStream& out);
 
 // Whether the About dialog's description, seen in a picture of the dialog's inner area on a
 // screen scaled by the factor, shows text and keeps it off the bottom rows of its box, where a

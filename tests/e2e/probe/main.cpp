@@ -16,6 +16,7 @@
 #include "ScaledScreen.h"
 #include "ScreenChecks.h"
 #include "SkinFacts.h"
+#include "assets/Pictures.h"
 #include "layout/MainLayout.h"
 #include "shell/SkinShape.h"
 
@@ -92,8 +93,8 @@ int run(const QStringList& args, QTextStream& out)
         const double scale = args[4].toDouble();
         const QImage window =
             windowIn(args[1], args[2], args[3], ScaledSkin(skin, scale).deviceSize());
-        return checkScaledWindow(window, skin, scale, args[5].toUInt(nullptr, 16), readRectangles(),
-                                 out)
+        return checkScaledWindow(window, skin, Pictures::largeSkin(), scale,
+                                 args[5].toUInt(nullptr, 16), readRectangles(), out)
                    ? 0
                    : 1;
     }
