@@ -47,16 +47,17 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect place, QColor textCol
     return label;
 }
 
-// The box is sized for the small bitmap font the dialog was drawn with; most desktop fonts are
-// larger and would cut the end of the text off. Steps the font down until the text fits, by
-// pixels: where fonts are set large (a high font resolution with no scaling of the window) even
-// the smallest reasonable point size is too big for the box.
+// The whole text within the label's box: its lines in its height, a single line in its width.
 bool textFits(const QLabel* label)
 {
     return label->heightForWidth(label->width()) <= label->height() &&
            (label->wordWrap() || label->sizeHint().width() <= label->width());
 }
 
+// The boxes are sized for the small bitmap font the dialog was drawn with; most desktop fonts
+// are larger and would cut the end of the text off. Steps the font down until the text fits, by
+// pixels: where fonts are set large (a high font resolution with no scaling of the window) even
+// the smallest reasonable point size is too big for the box.
 void shrinkUntilTextFits(QLabel* label)
 {
     QFont font = label->font();

@@ -5,7 +5,9 @@
 # pixel), the carried peg shows at the size of the board's pegs, drags with any button move the
 # window exactly as far as the pointer, and the About text fits its box. One game start.
 readonly scale=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER SCALE}
+# shellcheck disable=SC2034 # read by lib.sh
 screen_width=2048 screen_height=1536
+# shellcheck disable=SC2034 # read by lib.sh
 game_environment=("QT_SCALE_FACTOR=$scale")
 source "$(dirname "$0")/lib.sh"
 start_session

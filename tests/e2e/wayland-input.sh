@@ -2,12 +2,14 @@
 # The game under Wayland, played with real input at a whole scale (the third argument): weston
 # runs as a window of a private X server, and the pointer and keys that xdotool gives that server
 # reach the game through weston. The player picks pegs (the pointer shows them at the board pegs'
-# size), drops them, confirms a row, drags the window with either button, cancels the close
-# question with Escape, and opens About and Help, whose maximise button leaves the game running.
+# size, and presses on the edge pixels of tray pixels take the colour shown), drops them,
+# confirms a row, drags the window with either button, cancels the close question with Escape,
+# and opens About and Help, whose maximise button leaves the game running.
 # One game start.
 readonly scale=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER SCALE}
 readonly output_width=$((1024 * scale)) output_height=$((768 * scale))
 # weston's window at the top-left corner, and a margin beside it for the pointer to wait in.
+# shellcheck disable=SC2034 # read by lib.sh
 screen_width=$((output_width + 16)) screen_height=$((output_height + 16))
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/weston.sh"
@@ -137,6 +139,18 @@ read -r pointer_width pointer_height <<<"$pointer_size"
 ((pointer_width - width <= scale && width - pointer_width <= scale &&
     pointer_height - height <= scale && height - pointer_height <= scale)) ||
     fail "the blue of the pointer spans ${pointer_size/ /x}, of the peg on the board ${width}x$height"
+# Presses on the first or last device pixel of tray pixels, where a press read as rounded, or
+# floored without following the painting, would take another colour (on a scaled output).
+for colour in $(tray_colours); do
+    var=edge_$colour
+    [[ -n "${!var:-}" ]] || continue
+    read -r x y <<<"${!var}"
+    device_click "$x" "$y"
+    xdotool mousemove "$((win_x + bare_x))" "$((win_y + bare_y))"
+    wait_until 10 "a press at device pixel ($x, $y) of a tray pixel of colour $colour takes it" \
+        pointer_shows "$colour"
+done
+
 for pair in 2:i12 3:i13 4:i14; do
     pick "${pair%%:*}"
     click_centre "${pair#*:}"
