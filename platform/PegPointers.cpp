@@ -6,7 +6,7 @@ PegPointers::PegPointers(Scaling scaling) : m_scaling(scaling) {}
 
 const QCursor& PegPointers::pointer(int colour, qreal ratio)
 {
-    const QPair key(colour, ratio);
+    const QPair<int, qreal> key(colour, ratio);
     auto made = m_made.find(key);
     if (made == m_made.end())
         made = m_made.insert(key, make(colour, ratio));
