@@ -36,6 +36,32 @@ QPixmap peg(int colour)
     return picture;
 }
 
+QImage largeSkin()
+{
+    // Named by its format, so that no other image reader is asked first.
+    return QImage(QStringLiteral(":/assets/skin@2x.png"), "PNG");
+}
+
+QPixmap peg(int colour, qreal ratio)
+{
+    if (ratio == 1.0 || colour < 2 || colour > 9)
+        return peg(colour);
+    const QString key = QStringLiteral("peg %1 at %2").arg(colour).arg(ratio);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    constexpr int size = 32;
+    const int pixels = qRound(size * ratio);
+    QImage large(QStringLiteral(":/assets/pegs/%1@2x.png").arg(colour), "PNG");
+    if (large.width() != pixels)
+        large = large.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture = QPixmap::fromImage(large);
+    // Exactly the plain peg's size in device-independent pixels.
+    picture.setDevicePixelRatio(qreal(pixels) / size);
+    QPixmapCache::insert(key, picture);
+    return picture;
+}
+
 QIcon applicationIcon()
 {
     QIcon icon;

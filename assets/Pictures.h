@@ -13,6 +13,16 @@ namespace Pictures {
 QImage face();
 // The peg of a colour number, 2 to 9; a null pixmap for any other number.
 QPixmap peg(int colour);
+
+// The pictures drawn at twice the size, for screens of a device pixel ratio above 1. They are
+// read only when first asked for, so a screen of ratio 1 never decodes or keeps them.
+
+// The skin at twice the size, with the key colour wherever the skin has it.
+QImage largeSkin();
+// The peg of a colour number at a device pixel ratio: the peg at twice the size, brought
+// smoothly to the screen's size unless the ratio is 2, with that ratio; the plain peg at ratio
+// 1. Kept once made.
+QPixmap peg(int colour, qreal ratio);
 // The window icon, at 16, 32, 48 and 64 pixels.
 QIcon applicationIcon();
 

@@ -3,10 +3,41 @@
 #include "assets/Pictures.h"
 #include "dialogs/TaskbarHint.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+
+namespace {
+
+// Qt draws its own title bar where the compositor draws none (weston), with minimise and
+// maximise buttons whatever the window asks for. Once a fixed-size window has taken a maximised
+// state, its next frame has a size the compositor did not configure, and the compositor ends the
+// connection, and the game with it; asking to leave the state again does not help, as the
+// compositor still expects that one frame. The window is taken down before it draws again and
+// shown anew, in its normal state.
+class KeepsItsSize : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        constexpr Qt::WindowStates sized = Qt::WindowMaximized | Qt::WindowFullScreen;
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && (window->windowState() & sized)) {
+            window->hide();
+            window->setWindowState(window->windowState() & ~sized);
+            // Some window systems size the window to the screen before telling.
+            window->resize(window->minimumSize());
+            window->show();
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void frameSideWindow(QWidget& window, QSize innerSize)
 {
@@ -16,6 +47,7 @@ void frameSideWindow(QWidget& window, QSize innerSize)
     window.setFixedSize(innerSize);
     window.setWindowIcon(Pictures::applicationIcon());
     keepOffTaskbar(window);
+    window.installEventFilter(new KeepsItsSize(&window));
 }
 
 void centreOnPrimaryScreen(QWidget& window)

@@ -1,44 +1,30 @@
 #include "dialogs/TaskbarHint.h"
 
-#include <QGuiApplication>
+#include "platform/LoadedXcb.h"
+
 #include <QWidget>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
 #include <optional>
-#include <xcb/xcb.h>
 
 namespace {
 
-// The X client library's calls, taken from the copy that Qt's X11 platform has loaded. The game
-// does not link the library itself: linked, it would be loaded before everything else at every
-// start, and the dynamic linker would search it for every symbol of every library.
 struct Xcb
 {
-    decltype(&xcb_intern_atom) internAtom;
-    decltype(&xcb_intern_atom_reply) internAtomReply;
-    decltype(&xcb_change_property) changeProperty;
-    decltype(&xcb_flush) flush;
+    decltype(xcb_intern_atom)* internAtom;
+    decltype(xcb_intern_atom_reply)* internAtomReply;
+    decltype(xcb_change_property)* changeProperty;
+    decltype(xcb_flush)* flush;
 };
-
-template <typename Function> void find(void* library, const char* name, Function& function)
-{
-    function = reinterpret_cast<Function>(dlsym(library, name));
-}
 
 std::optional<Xcb> loadedXcb()
 {
-    void* library = dlopen("libxcb.so.1", RTLD_LAZY | RTLD_NOLOAD);
-    if (!library)
-        return {};
     Xcb xcb{};
-    find(library, "xcb_intern_atom", xcb.internAtom);
-    find(library, "xcb_intern_atom_reply", xcb.internAtomReply);
-    find(library, "xcb_change_property", xcb.changeProperty);
-    find(library, "xcb_flush", xcb.flush);
-    // Qt's platform keeps its own reference for as long as the program runs.
-    dlclose(library);
+    LoadedXcb::find("xcb_intern_atom", xcb.internAtom);
+    LoadedXcb::find("xcb_intern_atom_reply", xcb.internAtomReply);
+    LoadedXcb::find("xcb_change_property", xcb.changeProperty);
+    LoadedXcb::find("xcb_flush", xcb.flush);
     if (!xcb.internAtom || !xcb.internAtomReply || !xcb.changeProperty || !xcb.flush)
         return {};
     return xcb;
@@ -61,9 +47,7 @@ xcb_atom_t internAtom(const Xcb& xcb, xcb_connection_t* connection, const char* 
 void keepOffTaskbar(QWidget& window)
 {
     // Qt sets no skip-taskbar state for any window type, so the state goes on the window here.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    // The offscreen platform offers the interface too, with no connection behind it.
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = LoadedXcb::connection();
     const std::optional<Xcb> xcb = connection ? loadedXcb() : std::nullopt;
     if (!xcb)
         return;

@@ -5,6 +5,7 @@
 #include "dialogs/SideWindowFrame.h"
 #include "platform/AppInfo.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -46,15 +47,24 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect place, QColor textCol
     return label;
 }
 
-// The box is sized for the small bitmap font the dialog was drawn with; most desktop fonts are
-// larger and would cut the end of the text off. Steps the font down until the text fits.
+// The whole text within the label's box: its lines in its height, a single line in its width.
+bool textFits(const QLabel* label)
+{
+    return label->heightForWidth(label->width()) <= label->height() &&
+           (label->wordWrap() || label->sizeHint().width() <= label->width());
+}
+
+// The boxes are sized for the small bitmap font the dialog was drawn with; most desktop fonts
+// are larger and would cut the end of the text off. Steps the font down until the text fits, by
+// pixels: where fonts are set large (a high font resolution with no scaling of the window) even
+// the smallest reasonable point size is too big for the box.
 void shrinkUntilTextFits(QLabel* label)
 {
     QFont font = label->font();
-    constexpr qreal smallestPointSize = 6;
-    while (label->heightForWidth(label->width()) > label->height() &&
-           font.pointSizeF() - 0.5 >= smallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    constexpr int smallestPixelSize = 7;
+    int pixelSize = QFontInfo(font).pixelSize();
+    while (!textFits(label) && pixelSize > smallestPixelSize) {
+        font.setPixelSize(--pixelSize);
         label->setFont(font);
     }
 }
@@ -85,7 +95,6 @@ frmAbout::frmAbout()
     m_lblDescription = makeLabel(this, "lblDescription", QRect(8, 83, 371, 110), black);
     m_lblDescription->setWordWrap(true);
     m_lblDescription->setText(QString::fromUtf8(AboutTexts::description));
-    shrinkUntilTextFits(m_lblDescription);
 
     m_lblDisclaimer = makeLabel(this, "lblDisclaimer", QRect(8, 208, 258, 31), black);
     m_lblTitle = makeLabel(this, "lblTitle", QRect(96, 16, 275, 32), black);
@@ -95,6 +104,8 @@ frmAbout::frmAbout()
     m_cmdOK->setFocus();
     centreOnPrimaryScreen(*this);
     Form_Load();
+    for (QLabel* label : {m_lblDescription, m_lblTitle, m_lblVersion})
+        shrinkUntilTextFits(label);
 }
 
 void frmAbout::Form_Load()

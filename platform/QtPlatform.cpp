@@ -1,11 +1,10 @@
 #include "platform/QtPlatform.h"
 
-#include "assets/Pictures.h"
 #include "platform/AppInfo.h"
 #include "platform/OwnExecutable.h"
 
 #include <QCoreApplication>
-#include <QCursor>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <cmath>
@@ -15,6 +14,19 @@
 #include <cstring>
 #include <spawn.h>
 #include <unistd.h>
+
+namespace {
+
+PegPointers::Scaling pointerScaling()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+               ? PegPointers::Scaling::PictureRatio
+               : PegPointers::Scaling::DevicePixels;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() : m_pegPointers(pointerScaling()) {}
 
 void QtPlatform::setPointerWidget(QWidget* widget)
 {
@@ -84,8 +96,7 @@ void QtPlatform::setPointer(int colour)
         m_pointerWidget->unsetCursor();
         return;
     }
-    const QPixmap peg = Pictures::peg(colour);
-    m_pointerWidget->setCursor(QCursor(peg, peg.width() / 2, peg.height() / 2));
+    m_pointerWidget->setCursor(m_pegPointers.pointer(colour, m_pointerWidget->devicePixelRatioF()));
 }
 
 QByteArray QtPlatform::runningExecutable() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PegPointers.h"
 #include "platform/Platform.h"
 
 #include <QPointer>
@@ -11,6 +12,9 @@ class QWidget;
 class QtPlatform final : public Platform
 {
 public:
+    // Call once the application object exists: the pointers follow its window system.
+    QtPlatform();
+
     // The widget whose pointer shows the carried peg; set once the main window exists.
     void setPointerWidget(QWidget* widget);
 
@@ -30,4 +34,5 @@ public:
 private:
     std::mt19937_64 m_generator;
     QPointer<QWidget> m_pointerWidget;
+    PegPointers m_pegPointers;
 };

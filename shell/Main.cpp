@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "shell/Centring.h"
 #include "shell/FirstFrame.h"
+#include "shell/SharpFace.h"
 #include "shell/SkinShape.h"
 
 #include <QGuiApplication>
@@ -53,12 +54,21 @@ void Main::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     const QRect dirty = event->rect();
+    const qreal ratio = devicePixelRatioF();
     // Copied as it is, so the key pixels stay fully transparent.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(dirty.topLeft(), m_face, dirty);
+    if (ratio == 1.0) {
+        painter.drawImage(dirty.topLeft(), m_face, dirty);
+    } else {
+        // Made when a scaled screen first shows the window, and again only on another ratio.
+        if (m_sharpFace.isNull() || m_sharpFace.devicePixelRatio() != ratio)
+            m_sharpFace = sharpFace(m_face, ratio);
+        // Whole, on device pixels; the paint event's clip keeps it to what needs painting.
+        painter.drawImage(QPoint(0, 0), m_sharpFace);
+    }
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (const Element& element : m_board.elements()) {
         if (element.visible && element.picture != 0 && element.rect.intersects(dirty))
-            painter.drawPixmap(element.rect.topLeft(), Pictures::peg(element.picture));
+            painter.drawPixmap(element.rect.topLeft(), Pictures::peg(element.picture, ratio));
     }
 }

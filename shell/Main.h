@@ -43,9 +43,11 @@ protected:
 private:
     void Form_Load();
 
+    QPoint skinPixelUnder(const QMouseEvent& event) const;
     void elementPressed(ElementId id, QPoint point, Qt::MouseButton button);
     void elementClicked(ElementId id);
-    void picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint);
+    // The grip is where the press went down, in device pixels of the window.
+    void picMainSkin_MouseDown(Qt::MouseButton button, QPointF globalPosition, QPoint grip);
     void minim_Click();
     void about_Click();
     void help_Click();
@@ -54,6 +56,8 @@ private:
     bool m_painted = false;
     // The skin as painted, its key transparent; also the picture the palette reads.
     QImage m_face;
+    // The face from the skin at twice the size, on a screen whose ratio is above 1; none before.
+    QImage m_sharpFace;
     Board m_board;
     Game m_game;
     Hand m_hand;

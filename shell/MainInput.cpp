@@ -3,16 +3,24 @@
 
 #include "dialogs/SideWindows.h"
 #include "layout/MainLayout.h"
+#include "shell/DevicePixels.h"
 #include "shell/Main.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <utility>
 
+QPoint Main::skinPixelUnder(const QMouseEvent& event) const
+{
+    // The event's own position() is rounded to whole device-independent pixels, which on a
+    // scaled screen may be the next skin pixel over from the one shown under the pointer.
+    return skinPixelAt(event.scenePosition(), devicePixelRatioF());
+}
+
 void Main::mousePressEvent(QMouseEvent* event)
 {
     m_skinDrag.cancel();
-    const QPoint point = event->position().toPoint();
+    const QPoint point = skinPixelUnder(*event);
     // The mask keeps presses on cut-away pixels from reaching us; where the window system
     // passes them anyway they belong to whatever lies behind, not to the skin.
     if (!mask().isEmpty() && !mask().contains(point)) {
@@ -22,12 +30,13 @@ void Main::mousePressEvent(QMouseEvent* event)
     if (const auto target = MainLayout::elementAt(m_board.elements(), point))
         elementPressed(*target, point, event->button());
     else
-        picMainSkin_MouseDown(event->button(), event->globalPosition().toPoint());
+        picMainSkin_MouseDown(event->button(), event->globalPosition(),
+                              devicePixelAt(event->scenePosition(), devicePixelRatioF()));
 }
 
 void Main::mouseMoveEvent(QMouseEvent* event)
 {
-    m_skinDrag.pointerMoved(*this, event->buttons(), event->globalPosition().toPoint());
+    m_skinDrag.pointerMoved(*this, event->buttons(), event->globalPosition());
 }
 
 void Main::mouseReleaseEvent(QMouseEvent* event)
@@ -36,8 +45,7 @@ void Main::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const auto pressed = std::exchange(m_clickCandidate, std::nullopt);
-    if (pressed &&
-        MainLayout::elementAt(m_board.elements(), event->position().toPoint()) == pressed)
+    if (pressed && MainLayout::elementAt(m_board.elements(), skinPixelUnder(*event)) == pressed)
         elementClicked(*pressed);
 }
 
@@ -83,9 +91,9 @@ void Main::elementClicked(ElementId id)
         m_hand.i_Click(name[1] - '0', name[2] - '0');
 }
 
-void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPoint globalPoint)
+void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPointF globalPosition, QPoint grip)
 {
-    m_skinDrag.pressed(*this, button, globalPoint);
+    m_skinDrag.pressed(button, globalPosition, grip);
 }
 
 void Main::closeEvent(QCloseEvent* event)

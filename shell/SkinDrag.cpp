@@ -1,15 +1,17 @@
 #include "shell/SkinDrag.h"
 
+#include "shell/DeviceMove.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
-void SkinDrag::pressed(const QWidget& window, Qt::MouseButton button, QPoint globalPoint)
+void SkinDrag::pressed(Qt::MouseButton button, QPointF globalPosition, QPoint grip)
 {
-    m_grip = Grip{button, globalPoint, globalPoint - window.pos()};
+    m_grip = Grip{button, globalPosition, grip};
 }
 
-void SkinDrag::pointerMoved(QWidget& window, Qt::MouseButtons held, QPoint globalPoint)
+void SkinDrag::pointerMoved(QWidget& window, Qt::MouseButtons held, QPointF globalPosition)
 {
     if (!m_grip)
         return;
@@ -17,7 +19,7 @@ void SkinDrag::pointerMoved(QWidget& window, Qt::MouseButtons held, QPoint globa
         cancel();
         return;
     }
-    if (globalPoint == m_grip->pressedAt)
+    if (globalPosition == m_grip->pressedAt)
         return;
     // Under Wayland only the compositor can move a window; it checks that the button is still
     // down, and the move is its own from then on. On X11 even a request made at the first motion
@@ -29,7 +31,7 @@ void SkinDrag::pointerMoved(QWidget& window, Qt::MouseButtons held, QPoint globa
         cancel();
         return;
     }
-    window.move(globalPoint - m_grip->offset);
+    followPointer(window, m_grip->grip, globalPosition);
 }
 
 void SkinDrag::released(Qt::MouseButton button)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointF>
 #include <optional>
 
 class QWidget;
@@ -13,10 +14,11 @@ class QWidget;
 class SkinDrag
 {
 public:
-    void pressed(const QWidget& window, Qt::MouseButton button, QPoint globalPoint);
+    // The grip is the device pixel of the window under the pointer, which stays under it.
+    void pressed(Qt::MouseButton button, QPointF globalPosition, QPoint grip);
     // Follows the pointer when the pressed button is still among those held; with it gone (its
     // release went elsewhere) the drag is over.
-    void pointerMoved(QWidget& window, Qt::MouseButtons held, QPoint globalPoint);
+    void pointerMoved(QWidget& window, Qt::MouseButtons held, QPointF globalPosition);
     void released(Qt::MouseButton button);
     // Ends the drag wherever it stands, for when the window stops getting the pointer's events.
     void cancel();
@@ -25,9 +27,8 @@ private:
     struct Grip
     {
         Qt::MouseButton button;
-        QPoint pressedAt;
-        // Where the pointer holds the window, from its top-left corner.
-        QPoint offset;
+        QPointF pressedAt;
+        QPoint grip;
     };
     std::optional<Grip> m_grip;
 };

@@ -160,8 +160,13 @@ private slots:
         QCOMPARE(dialog->findChild<QLabel*>(u"lblVersion"_s)->palette().color(QPalette::WindowText),
                  dialog->palette().color(QPalette::ButtonText));
 
+        for (const QString& name : {u"lblDescription"_s, u"lblTitle"_s, u"lblVersion"_s}) {
+            auto* label = dialog->findChild<QLabel*>(name);
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
+            QVERIFY2(label->wordWrap() || label->sizeHint().width() <= label->width(),
+                     qPrintable(name));
+        }
         auto* box = dialog->findChild<QLabel*>(u"lblDescription"_s);
-        QVERIFY(box->heightForWidth(box->width()) <= box->height());
         const QFontMetrics metrics(box->font());
         for (const QChar character : description)
             QVERIFY2(metrics.inFont(character), qPrintable(QString(character)));

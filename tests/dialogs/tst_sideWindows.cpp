@@ -98,6 +98,36 @@ private slots:
         QVERIFY(!window->isMinimized());
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
+
+    // A title bar drawn by Qt offers maximise and full screen whatever the window asks for; the
+    // window stays open, shown, at its own size and in its normal state.
+    void maximisingLeavesTheWindowAsItWas_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Qt::WindowState>("state");
+        QTest::newRow("About maximised") << u"frmAbout"_s << QSize(385, 241) << Qt::WindowMaximized;
+        QTest::newRow("Help maximised") << u"helpme"_s << QSize(465, 369) << Qt::WindowMaximized;
+        QTest::newRow("Help full screen") << u"helpme"_s << QSize(465, 369) << Qt::WindowFullScreen;
+    }
+
+    void maximisingLeavesTheWindowAsItWas()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(Qt::WindowState, state);
+        QWidget* window = open(name);
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QPointer<QWidget> watched(window);
+        window->windowHandle()->setWindowStates(state);
+        QCoreApplication::processEvents();
+        QVERIFY(!watched.isNull());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowState(), Qt::WindowNoState);
+        QCOMPARE(window->size(), size);
+        QCOMPARE(windowsNamed(name).size(), 1);
+    }
 };
 
 QTEST_MAIN(SideWindowsTest)

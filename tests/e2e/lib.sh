@@ -3,7 +3,9 @@
 # executable and the folder of the helper programs, then calls start_session to get a private X
 # server with a window manager and the game running in it. Everything started here is ended on
 # exit, by the process ids recorded when it was started. With E2E_SHOTS naming a folder, every
-# screenshot is kept there, and one of the screen when a test fails.
+# screenshot is kept there, and one of the screen when a test fails. A script may set
+# screen_width and screen_height before it sources this file, and game_environment (NAME=VALUE
+# words) for the game's start.
 
 set -euo pipefail
 
@@ -13,6 +15,7 @@ helpers=${2:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER}
 readonly background_hex=2040c0
 # A script may set its own screen size before it sources this file.
 readonly screen_width=${screen_width:-1024} screen_height=${screen_height:-768}
+[[ -v game_environment ]] || game_environment=()
 
 work=$(mktemp -d)
 started_pids=()
@@ -113,7 +116,7 @@ find_main_window() {
 }
 
 start_game() {
-    "$game" >"$work/game.log" 2>&1 &
+    env "${game_environment[@]}" "$game" >"$work/game.log" 2>&1 &
     game_pid=$!
     started_pids+=("$game_pid")
     wait_until 60 "the game's window is mapped" find_main_window

@@ -5,6 +5,7 @@
 # on its error output.
 # Needs weston and Qt's Wayland platform plugin (scripts/setup.sh --tests).
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/weston.sh"
 
 skin_file=$(dirname "$0")/../../assets/skin.bmp
 readonly skin_file
@@ -49,23 +50,8 @@ fail() {
     exit 1
 }
 
-# The compositor: the software renderer (with no renderer a screenshot never completes), the
-# background in the colour the tests know, no panel, no animations, no screen lock, no on-screen
-# keyboard.
-cat >"$work/weston.ini" <<EOF
-[core]
-idle-time=0
-[shell]
-background-color=0xff$background_hex
-panel-position=none
-startup-animation=none
-animation=none
-close-animation=none
-focus-animation=none
-locking=false
-[input-method]
-path=
-EOF
+# The compositor with the software renderer: with no renderer a screenshot never completes.
+write_weston_config
 # --debug exposes the screenshot interface.
 weston --backend=headless-backend.so --use-pixman --width="$screen_width" \
     --height="$screen_height" --socket="$socket" --config="$work/weston.ini" --debug \

@@ -1,0 +1,65 @@
+#include "assets/Pictures.h"
+#include "shell/SharpFace.h"
+#include "shell/SkinShape.h"
+
+#include <QTest>
+#include <QTransform>
+#include <algorithm>
+
+class SharpFaceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ratios_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("2") << 2.0 << QSize(898, 1126);
+        QTest::newRow("1.5") << 1.5 << QSize(674, 845);
+        QTest::newRow("1.25") << 1.25 << QSize(561, 704);
+    }
+
+    // Opaque exactly on the window's shape as Qt scales it for the screen, transparent beside
+    // it, with no pixel half way: no seam, no fringe of the key colour.
+    void coversTheScaledShapeExactly_data() { ratios_data(); }
+    void coversTheScaledShapeExactly()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
+        const QImage face = Pictures::face();
+        const QImage sharp = sharpFace(face, ratio);
+        QCOMPARE(sharp.size(), pixels);
+        QCOMPARE(sharp.devicePixelRatio(), ratio);
+        QImage shape(pixels, QImage::Format_Grayscale8);
+        shape.fill(0);
+        for (const QRect& rect : QTransform::fromScale(ratio, ratio).map(BuildSkinRegion(face))) {
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                std::fill_n(shape.scanLine(y) + rect.left(), rect.width(), 255);
+        }
+        int wrong = 0;
+        for (int y = 0; y < sharp.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(sharp.constScanLine(y));
+            for (int x = 0; x < sharp.width(); ++x)
+                wrong += qAlpha(line[x]) != shape.constScanLine(y)[x];
+        }
+        QCOMPARE(wrong, 0);
+    }
+
+    void showsTheLargeSkinAsItIsAtRatio2()
+    {
+        const QImage large = Pictures::largeSkin().convertToFormat(QImage::Format_RGB32);
+        const QImage sharp = sharpFace(Pictures::face(), 2.0);
+        int unlike = 0;
+        for (int y = 0; y < sharp.height(); ++y) {
+            for (int x = 0; x < sharp.width(); ++x) {
+                const QRgb shown = sharp.pixel(x, y);
+                unlike += qAlpha(shown) != 0 && shown != large.pixel(x, y);
+            }
+        }
+        QCOMPARE(unlike, 0);
+    }
+};
+
+QTEST_MAIN(SharpFaceTest)
+#include "tst_sharpface.moc"
