@@ -93,7 +93,7 @@ void Main::elementClicked(ElementId id)
 
 void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPointF globalPosition, QPoint grip)
 {
-    m_skinDrag.pressed(button, globalPosition, grip);
+    m_skinDrag.pressed(*this, button, globalPosition, grip);
 }
 
 void Main::closeEvent(QCloseEvent* event)

@@ -6,8 +6,14 @@
 #include <QWidget>
 #include <QWindow>
 
-void SkinDrag::pressed(Qt::MouseButton button, QPointF globalPosition, QPoint grip)
+void SkinDrag::pressed(QWidget& window, Qt::MouseButton button, QPointF globalPosition, QPoint grip)
 {
+    // Only the compositor can move a window under Wayland, and the move is its own from then on.
+    if (QGuiApplication::platformName().startsWith("wayland")) {
+        if (window.windowHandle())
+            window.windowHandle()->startSystemMove();
+        return;
+    }
     m_grip = Grip{button, globalPosition, grip};
 }
 
@@ -21,16 +27,9 @@ void SkinDrag::pointerMoved(QWidget& window, Qt::MouseButtons held, QPointF glob
     }
     if (globalPosition == m_grip->pressedAt)
         return;
-    // Under Wayland only the compositor can move a window; it checks that the button is still
-    // down, and the move is its own from then on. On X11 even a request made at the first motion
-    // often reaches the window manager after a quick flick's release, and it would then hold the
-    // pointer waiting for one, so the window follows the pointer here.
-    if (QGuiApplication::platformName().startsWith("wayland")) {
-        if (window.windowHandle())
-            window.windowHandle()->startSystemMove();
-        cancel();
-        return;
-    }
+    // Even a request made at the first motion often reaches an X11 window manager after a quick
+    // flick's release, and it would then hold the pointer waiting for one, so the window follows
+    // the pointer here.
     followPointer(window, m_grip->grip, globalPosition);
 }
 

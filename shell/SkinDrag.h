@@ -7,15 +7,16 @@
 class QWidget;
 
 // A press on the bare skin moves the window, with any button, from the first pixel the pointer
-// moves with that button still held until the button is let go. Nothing starts on the press
-// itself: a press let go where it went down (a tap) must leave nothing behind, and a window
-// system asked to move the window once the button is already up waits for a release that never
-// comes, holding the pointer and keyboard.
+// moves with that button still held until the button is let go. On X11 nothing starts on the
+// press itself: a press let go where it went down (a tap) must leave nothing behind, and a
+// window manager asked to move the window once the button is already up waits for a release
+// that never comes, holding the pointer and keyboard. A Wayland compositor refuses a move whose
+// button is up, and takes the move from the press, so that no motion before it is lost.
 class SkinDrag
 {
 public:
     // The grip is the device pixel of the window under the pointer, which stays under it.
-    void pressed(Qt::MouseButton button, QPointF globalPosition, QPoint grip);
+    void pressed(QWidget& window, Qt::MouseButton button, QPointF globalPosition, QPoint grip);
     // Follows the pointer when the pressed button is still among those held; with it gone (its
     // release went elsewhere) the drag is over.
     void pointerMoved(QWidget& window, Qt::MouseButtons held, QPointF globalPosition);
