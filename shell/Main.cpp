@@ -18,9 +18,11 @@ Main::Main(Platform& platform)
       m_face(Pictures::face()), m_game(m_board, platform), m_hand(m_board, platform, m_face)
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
-    // Key pixels are painted transparent as well as cut out by the mask, so the outline holds
-    // where a compositor or Wayland ignores the mask for drawing.
-    setAttribute(Qt::WA_TranslucentBackground);
+    // An X server cuts the window to its mask for drawing as well as for input. A Wayland
+    // compositor takes the mask for input only, so there the key pixels are painted transparent
+    // too; an X window stays opaque, which spares the server an alpha channel to carry.
+    if (!QGuiApplication::platformName().startsWith("xcb"))
+        setAttribute(Qt::WA_TranslucentBackground);
     m_board.setChangeListener([this](ElementId id) { update(m_board[id].rect); });
     Form_Load();
 }
