@@ -3,24 +3,47 @@
 #include "assets/Pictures.h"
 #include "shell/DevicePixels.h"
 
+#include <QPainter>
 #include <cmath>
+#include <vector>
 
 namespace {
 
-// The large skin with its key transparent, so that smoothing never blends the key's colour
-// into the edge.
-QImage withoutKey(const QImage& skin)
+// The large face brought to the screen's size by one bilinear pass; its outline is then made
+// that of the plain face as Qt scales the shape. The device pixel to skin pixel mapping splits
+// into columns and rows, so it is worked out once for each, not for every device pixel.
+QImage resampled(const QImage& face, qreal ratio, QSize pixels)
 {
-    QImage image = skin.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRgb key = image.pixel(0, 0);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (line[x] == key)
+    QImage scaled(pixels, QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter painter(&scaled);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(0, 0), pixels), Pictures::largeFace());
+    }
+    std::vector<int> columns(pixels.width());
+    for (int x = 0; x < pixels.width(); ++x) {
+        const int column = skinPixelAt(QPointF(x, 0) / ratio, ratio).x();
+        columns[x] = column < face.width() ? column : -1;
+    }
+    for (int y = 0; y < pixels.height(); ++y) {
+        const int row = skinPixelAt(QPointF(0, y) / ratio, ratio).y();
+        const auto* plain = row >= 0 && row < face.height()
+                                ? reinterpret_cast<const QRgb*>(face.constScanLine(row))
+                                : nullptr;
+        auto* line = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            const QRgb kept = plain && columns[x] >= 0 ? plain[columns[x]] : 0;
+            if (qAlpha(kept) == 0)
                 line[x] = 0;
+            else if (qAlpha(line[x]) == 0)
+                line[x] = kept;
+            else if (qAlpha(line[x]) != 255)
+                // A pixel on the outline holds some of the transparent outside: made whole again.
+                line[x] = qUnpremultiply(line[x]) | 0xFF000000u;
         }
     }
-    return image;
+    return scaled;
 }
 
 } // namespace
@@ -29,24 +52,7 @@ QImage sharpFace(const QImage& face, qreal ratio)
 {
     const QSize pixels(static_cast<int>(std::lround(face.width() * ratio)),
                        static_cast<int>(std::lround(face.height() * ratio)));
-    QImage large = withoutKey(Pictures::largeSkin());
-    if (large.size() != pixels)
-        large = large.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < pixels.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(large.scanLine(y));
-        for (int x = 0; x < pixels.width(); ++x) {
-            const QPoint skinPixel = skinPixelAt(QPointF(x, y) / ratio, ratio);
-            const QRgb plain = face.valid(skinPixel) ? face.pixel(skinPixel) : 0;
-            if (qAlpha(plain) == 0)
-                line[x] = 0;
-            else if (qAlpha(line[x]) == 0)
-                line[x] = plain;
-            else
-                // A pixel on the outline holds some of the transparent key: made whole again.
-                line[x] = qUnpremultiply(line[x]) | 0xFF000000u;
-        }
-    }
-    large.setDevicePixelRatio(ratio);
-    return large;
+    QImage sharp = ratio == 2.0 ? Pictures::largeFace() : resampled(face, ratio, pixels);
+    sharp.setDevicePixelRatio(ratio);
+    return sharp;
 }
