@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/OwnExecutable.h"
+#include "platform/XlibRequests.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -74,7 +75,10 @@ QMessageBox::StandardButton runBox(std::unique_ptr<QMessageBox>& box, const QStr
     // Shown as a new box would be: centred, with the focus on the default button.
     box->setAttribute(Qt::WA_Moved, false);
     box->setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box->exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
+    // Qt makes the box's native window anew at each showing.
+    settleXlibRequests();
+    return answer;
 }
 
 } // namespace
