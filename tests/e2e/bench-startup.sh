@@ -46,8 +46,8 @@ while (($#)); do
     --no-build) make=no && shift ;;
     --game) game_program=$(realpath "$2") && shift 2 ;;
     *)
-        echo "usage: $0 [--scale S] [--runs N] [--input-rounds N] [--idle-seconds N] [--build-dir DIR]" \
-            "[--no-build] [--game PROGRAM]" >&2
+        echo "usage: $0 [--scale S] [--runs N] [--input-rounds N] [--idle-seconds N]" \
+            "[--build-dir DIR] [--no-build] [--game PROGRAM]" >&2
         exit 2
         ;;
     esac
