@@ -1,9 +1,12 @@
 #include "assets/Pictures.h"
 
 #include "assets/RawPicture.h"
+#include "assets/RunPicture.h"
 
 #include <QPixmapCache>
 #include <QResource>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace Pictures {
 
@@ -13,6 +16,17 @@ QImage stored(const QString& path)
 {
     const QResource resource(path);
     return RawPicture::view(QByteArrayView(resource.data(), resource.size()));
+}
+
+// Drops the whole pages of read-only program data in the given bytes from memory; read again,
+// they come back from the program's file.
+void giveBack(const uchar* bytes, qint64 size)
+{
+    const auto page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr first = (quintptr(bytes) + page - 1) & ~(page - 1);
+    const quintptr end = (quintptr(bytes) + quintptr(size)) & ~(page - 1);
+    if (end > first)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
 }
 
 } // namespace
@@ -36,10 +50,13 @@ QPixmap peg(int colour)
     return picture;
 }
 
-QImage largeSkin()
+QImage largeFace()
 {
-    // Named by its format, so that no other image reader is asked first.
-    return QImage(QStringLiteral(":/assets/skin@2x.png"), "PNG");
+    const QResource resource(QStringLiteral(":/assets/face@2x.runs"));
+    const QImage face = RunPicture::expand(QByteArrayView(resource.data(), resource.size()));
+    // Only the copy is used from here on; kept, the stored runs would double its memory.
+    giveBack(resource.data(), resource.size());
+    return face;
 }
 
 QPixmap peg(int colour, qreal ratio)
@@ -52,7 +69,7 @@ QPixmap peg(int colour, qreal ratio)
         return picture;
     constexpr int size = 32;
     const int pixels = qRound(size * ratio);
-    QImage large(QStringLiteral(":/assets/pegs/%1@2x.png").arg(colour), "PNG");
+    QImage large = stored(QStringLiteral(":/assets/pegs/%1@2x.argb").arg(colour));
     if (large.width() != pixels)
         large = large.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture = QPixmap::fromImage(large);
@@ -64,12 +81,17 @@ QPixmap peg(int colour, qreal ratio)
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    // Stored ready to draw: reading them as image files would first probe every image format
-    // plugin installed.
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(
-            QPixmap::fromImage(stored(QStringLiteral(":/assets/icons/%1.argb").arg(size))));
+    // Made once: Qt's icon caches key each size by the pixmap it was made from, so an icon built
+    // anew for every window would leave entries behind that are never used again.
+    static const QIcon icon = [] {
+        QIcon made;
+        // Stored ready to draw: reading them as image files would first probe every image
+        // format plugin installed.
+        for (int size : {16, 32, 48, 64})
+            made.addPixmap(
+                QPixmap::fromImage(stored(QStringLiteral(":/assets/icons/%1.argb").arg(size))));
+        return made;
+    }();
     return icon;
 }
 

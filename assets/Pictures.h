@@ -15,15 +15,17 @@ QImage face();
 QPixmap peg(int colour);
 
 // The pictures drawn at twice the size, for screens of a device pixel ratio above 1. They are
-// read only when first asked for, so a screen of ratio 1 never decodes or keeps them.
+// read only when first asked for, so a screen of ratio 1 never touches them.
 
-// The skin at twice the size, with the key colour wherever the skin has it.
-QImage largeSkin();
+// The face at twice the size, as a screen of ratio 2 shows it: the plain face's outline, each of
+// its pixels two by two, filled from the skin drawn at twice the size. Expanded anew on each
+// call; the program's pages it comes from are given back to the system once it is read.
+QImage largeFace();
 // The peg of a colour number at a device pixel ratio: the peg at twice the size, brought
 // smoothly to the screen's size unless the ratio is 2, with that ratio; the plain peg at ratio
 // 1. Kept once made.
 QPixmap peg(int colour, qreal ratio);
-// The window icon, at 16, 32, 48 and 64 pixels.
+// The window icon, at 16, 32, 48 and 64 pixels; the same icon on every call.
 QIcon applicationIcon();
 
 } // namespace Pictures

@@ -3,6 +3,7 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/helpme.h"
 #include "platform/OwnExecutable.h"
+#include "platform/XlibRequests.h"
 
 #include <QPointer>
 
@@ -16,6 +17,7 @@ void bringToFront(QWidget& window)
     window.show();
     window.raise();
     window.activateWindow();
+    settleXlibRequests();
 }
 
 // The windows delete themselves on close, which clears these pointers.

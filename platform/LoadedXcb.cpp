@@ -12,14 +12,14 @@ xcb_connection_t* connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-void* find(const char* name)
+void* find(const char* name, const char* library)
 {
-    void* library = dlopen("libxcb.so.1", RTLD_LAZY | RTLD_NOLOAD);
-    if (!library)
+    void* loaded = dlopen(library, RTLD_LAZY | RTLD_NOLOAD);
+    if (!loaded)
         return nullptr;
-    void* function = dlsym(library, name);
+    void* function = dlsym(loaded, name);
     // Qt's platform keeps its own reference for as long as the program runs.
-    dlclose(library);
+    dlclose(loaded);
     return function;
 }
 

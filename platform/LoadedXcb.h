@@ -10,12 +10,14 @@ namespace LoadedXcb {
 // The connection of Qt's X11 platform, or null on any other platform.
 xcb_connection_t* connection();
 
-// The named call from the loaded library, or null when the library is not loaded.
-void* find(const char* name);
+// The named call from the loaded library (the xcb library unless another is named), or null
+// when the library is not loaded.
+void* find(const char* name, const char* library = "libxcb.so.1");
 
-template <typename Function> void find(const char* name, Function*& function)
+template <typename Function>
+void find(const char* name, Function*& function, const char* library = "libxcb.so.1")
 {
-    function = reinterpret_cast<Function*>(find(name));
+    function = reinterpret_cast<Function*>(find(name, library));
 }
 
 } // namespace LoadedXcb

@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/OwnExecutable.h"
+#include "platform/XlibRequests.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -57,28 +58,42 @@ double QtPlatform::nextRandom()
 
 namespace {
 
-QMessageBox::StandardButton runBox(const QString& text, QMessageBox::StandardButtons buttons,
+// The box is made on its first use and kept: one built anew would decode its buttons' icons
+// again, and Qt's pixmap cache would keep every copy.
+QMessageBox::StandardButton runBox(std::unique_ptr<QMessageBox>& box, const QString& text,
+                                   QMessageBox::StandardButtons buttons,
                                    QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(AppInfo::title), text, buttons);
-    box.setDefaultButton(defaultButton);
-    if (buttons & QMessageBox::Cancel)
-        box.setEscapeButton(QMessageBox::Cancel);
-    box.setTextFormat(Qt::PlainText);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    if (!box) {
+        box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QString::fromUtf8(AppInfo::title),
+                                            QString(), buttons);
+        if (buttons & QMessageBox::Cancel)
+            box->setEscapeButton(QMessageBox::Cancel);
+        box->setTextFormat(Qt::PlainText);
+    }
+    box->setText(text);
+    // Shown as a new box would be: centred, with the focus on the default button.
+    box->setAttribute(Qt::WA_Moved, false);
+    box->setDefaultButton(defaultButton);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
+    // Qt makes the box's native window anew at each showing.
+    settleXlibRequests();
+    return answer;
 }
 
 } // namespace
 
+QtPlatform::~QtPlatform() = default;
+
 void QtPlatform::showMessage(const QString& text)
 {
-    runBox(text, QMessageBox::Ok, QMessageBox::Ok);
+    runBox(m_messageBox, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 Answer QtPlatform::askYesNoCancel(const QString& text)
 {
-    switch (
-        runBox(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    switch (runBox(m_questionBox, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                   QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

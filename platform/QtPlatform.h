@@ -4,8 +4,10 @@
 #include "platform/Platform.h"
 
 #include <QPointer>
+#include <memory>
 #include <random>
 
+class QMessageBox;
 class QWidget;
 
 // The desktop behind the rules: Qt message boxes, the main window's cursor, the process.
@@ -14,6 +16,7 @@ class QtPlatform final : public Platform
 public:
     // Call once the application object exists: the pointers follow its window system.
     QtPlatform();
+    ~QtPlatform() override;
 
     // The widget whose pointer shows the carried peg; set once the main window exists.
     void setPointerWidget(QWidget* widget);
@@ -35,4 +38,6 @@ private:
     std::mt19937_64 m_generator;
     QPointer<QWidget> m_pointerWidget;
     PegPointers m_pegPointers;
+    std::unique_ptr<QMessageBox> m_messageBox;
+    std::unique_ptr<QMessageBox> m_questionBox;
 };

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(helpText helpFile rawPicture)
+targets=(helpText helpFile rawPicture runPicture)
 if [[ "${1:-}" == "--runs" ]]; then
     limit=(-runs="${2:?--runs needs a number}")
     corpus=$(mktemp -d)

@@ -1,8 +1,15 @@
 #include "assets/RawPicture.h"
+#include "assets/RunPicture.h"
 
 #include <QTest>
 
 namespace {
+
+QByteArray words(std::initializer_list<quint32> values)
+{
+    return QByteArray(reinterpret_cast<const char*>(std::data(values)),
+                      qsizetype(values.size() * 4));
+}
 
 QByteArray stored(quint32 width, quint32 height, qsizetype pixelBytes)
 {
@@ -54,6 +61,44 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(RawPicture::view(bytes).isNull());
+    }
+
+    // Runs of opaque pixels, one going on into the next row; the half transparent pixel is kept
+    // as transparent, the pictures stored this way have none.
+    void runPictureExpandsToItsOpaquePixels()
+    {
+        QImage picture(3, 2, QImage::Format_ARGB32_Premultiplied);
+        const QRgb pixels[] = {0,
+                               qRgba(1, 2, 3, 255),
+                               qRgba(4, 5, 6, 255),
+                               qRgba(7, 8, 9, 255),
+                               qRgba(5, 5, 5, 128),
+                               qRgba(10, 0, 0, 255)};
+        std::copy(std::begin(pixels), std::end(pixels), reinterpret_cast<QRgb*>(picture.bits()));
+        const QByteArray bytes = RunPicture::encode(picture);
+        QCOMPARE(bytes, words({3, 2, 2, 1, 3, 5, 1}) +
+                            words({pixels[1], pixels[2], pixels[3], pixels[5]}));
+        picture.setPixel(1, 1, 0);
+        QCOMPARE(RunPicture::expand(bytes), picture);
+    }
+
+    void malformedRunsGiveNoPicture_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("header cut short") << words({1, 1});
+        QTest::newRow("zero width") << words({0, 1, 0});
+        QTest::newRow("runs missing") << words({2, 1, 1});
+        QTest::newRow("run past the end") << words({2, 1, 1, 1, 2, 7, 7});
+        QTest::newRow("runs overlapping") << words({4, 1, 2, 0, 2, 1, 1, 7, 7, 7});
+        QTest::newRow("pixels missing") << words({2, 1, 1, 0, 2, 7});
+        QTest::newRow("bytes left over") << words({2, 1, 1, 0, 1, 7, 7});
+        QTest::newRow("more runs than pixels") << words({1, 1, 2, 0, 1, 0, 1, 7, 7});
+    }
+
+    void malformedRunsGiveNoPicture()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(RunPicture::expand(bytes).isNull());
     }
 
     void wellFormedBytesGiveThePicture()

@@ -4,8 +4,11 @@
 // per answer, "pick MS" or "drop MS", with "first" after a pick of a point not pressed before;
 // then ends the program. Meant for a display without a window manager.
 //
-//   input-timer ROUNDS HOLE-X HOLE-Y WIDTH HEIGHT POINTS PROGRAM [ARGUMENT...]
+//   input-timer [--window WIDTH HEIGHT] ROUNDS HOLE-X HOLE-Y WIDTH HEIGHT POINTS
+//               PROGRAM [ARGUMENT...]
 //
+// The window to time is the first of the game's size, 449 by 563, or of the size given, in
+// device pixels, as on a scaled screen.
 // POINTS are "x,y x,y ...", window coordinates that each pick a different picture; the hole is
 // a rectangle in window coordinates whose centre takes a click. Each round presses every
 // point, drops into the hole what was picked and lifts it out again.
@@ -26,10 +29,9 @@
 
 enum
 {
-    windowWidth = 449,
-    windowHeight = 563,
     maxPoints = 16
 };
+static int windowWidth = 449, windowHeight = 563;
 static const double answerLimitMs = 5000.0;
 
 static double nowMs(void)
@@ -170,8 +172,18 @@ static int play(struct Session* s, int rounds, int points[][2], int count)
 
 int main(int argc, char** argv)
 {
+    if (argc > 3 && strcmp(argv[1], "--window") == 0) {
+        windowWidth = atoi(argv[2]);
+        windowHeight = atoi(argv[3]);
+        argv[3] = argv[0];
+        argv += 3;
+        argc -= 3;
+    }
     if (argc < 8) {
-        fprintf(stderr, "usage: %s ROUNDS HOLE-X HOLE-Y WIDTH HEIGHT POINTS PROGRAM...\n", argv[0]);
+        fprintf(stderr,
+                "usage: %s [--window WIDTH HEIGHT] ROUNDS HOLE-X HOLE-Y WIDTH HEIGHT POINTS "
+                "PROGRAM...\n",
+                argv[0]);
         return 2;
     }
     struct Session s = {0};

@@ -1,3 +1,4 @@
+#include "CommittedSkin.h"
 #include "assets/Pictures.h"
 #include "shell/SharpFace.h"
 #include "shell/SkinShape.h"
@@ -48,7 +49,7 @@ private slots:
 
     void showsTheLargeSkinAsItIsAtRatio2()
     {
-        const QImage large = Pictures::largeSkin().convertToFormat(QImage::Format_RGB32);
+        const QImage large = committedLargeSkin();
         const QImage sharp = sharpFace(Pictures::face(), 2.0);
         int unlike = 0;
         for (int y = 0; y < sharp.height(); ++y) {

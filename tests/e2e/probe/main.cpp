@@ -16,7 +16,6 @@
 #include "ScaledScreen.h"
 #include "ScreenChecks.h"
 #include "SkinFacts.h"
-#include "assets/Pictures.h"
 #include "layout/MainLayout.h"
 #include "shell/SkinShape.h"
 
@@ -93,7 +92,7 @@ int run(const QStringList& args, QTextStream& out)
         const double scale = args[4].toDouble();
         const QImage window =
             windowIn(args[1], args[2], args[3], ScaledSkin(skin, scale).deviceSize());
-        return checkScaledWindow(window, skin, Pictures::largeSkin(), scale,
+        return checkScaledWindow(window, skin, committedLargeSkin(), scale,
                                  args[5].toUInt(nullptr, 16), readRectangles(), out)
                    ? 0
                    : 1;
