@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The About and Help buttons open one window each, with no taskbar button of their own: a second
 # click brings the open window to the front instead of opening another, restoring it when it was
-# minimised. Escape closes the About dialog.
+# minimised. Escape closes the About dialog. A third argument, mutter, runs it under GNOME's
+# window manager, which drops the skip-taskbar state of a dialog transient for an unmapped window.
+window_manager=${3:-openbox}
 source "$(dirname "$0")/lib.sh"
 start_session
 
@@ -52,7 +54,12 @@ wait_until 10 "Escape closes the About dialog" window_count_is "$about_title" 0
 only_window "$help_title" "$help_window"
 (($(window_count 'Vore TRELLIQ') == 1)) || fail "the game's window is gone"
 
-# A side window that the window manager minimised comes back, in front, with its button.
+# A side window that the window manager minimised comes back, in front, with its button (mutter
+# minimises no window without a minimise button).
+if [[ "$window_manager" == mutter ]]; then
+    echo "About and Help opened once each, off mutter's task list, came to the front"
+    exit 0
+fi
 click_element about
 wait_until 20 "the About dialog opens again" window_count_is "$about_title" 1
 about_window=$(windows_titled "$about_title")
