@@ -25,9 +25,11 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { (cd "$source_dir" && dpkg-buildflags --get "$1"); }
 build_map=-ffile-prefix-map=$out/build=build
 # CMake reads no CPPFLAGS: the preprocessor's flags go in with the compilers'. The release
-# configuration adds only NDEBUG, so that the optimisation is the one Debian chose.
+# configuration adds only NDEBUG, so that the optimisation is the one Debian chose. moc names each
+# header by its include path rather than by a path from the build folder up to the source, which
+# would depend on where the build folder lies.
 cmake -S "$source_dir" -B "$out/build" -G Ninja \
-    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_AUTOMOC_PATH_PREFIX=ON \
     -DCMAKE_C_FLAGS="$(flags CPPFLAGS) $(flags CFLAGS) $build_map" \
     -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS) $build_map" \
     -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" \
