@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The About and Help buttons open one window each, with no taskbar button of their own: a second
 # click brings the open window to the front instead of opening another, restoring it when it was
-# minimised. Escape closes the About dialog. A third argument, mutter, runs it under GNOME's
-# window manager, which drops the skip-taskbar state of a dialog transient for an unmapped window.
+# minimised. Escape closes the About dialog. A third argument, mutter, runs it under GNOME's.
 window_manager=${3:-openbox}
 source "$(dirname "$0")/lib.sh"
 start_session
@@ -21,10 +20,12 @@ on_top() {
 skips_taskbar() {
     [[ "$(xprop -id "$1" _NET_WM_STATE)" == *_NET_WM_STATE_SKIP_TASKBAR* ]]
 }
+is_only_window() {
+    [[ "$(windows_titled "$1")" == "$2" ]]
+}
+# A search while mutter takes down a window's frame can come back empty, so it is tried again.
 only_window() {
-    local title=$1 id=$2
-    [[ "$(windows_titled "$title")" == "$id" ]] ||
-        fail "expected one window \"$title\" ($id), found: $(windows_titled "$title" | xargs)"
+    wait_until 5 "one window \"$1\" ($2) is left" is_only_window "$1" "$2"
 }
 
 click_element about

@@ -94,7 +94,7 @@ find "$HOME" -printf '%M %p\n' | sort >"$work/home.before"
 (umask 077 && cmake --install "$test_build" --prefix "$home" >/dev/null)
 check_layout "home install" "$home" "" "$command_dir" share/applications/other.desktop
 launcher_command=$(sed -n 's/^Exec=//p' "$home/share/applications/$app_id.desktop")
-found=$(PATH=$home/$command_dir && command -v "$launcher_command")
+found=$(PATH=$home/$command_dir command -v "$launcher_command")
 [[ "$found" == "$home/$command_dir/vore-trelliq" ]] || fail "the launcher finds \"$found\" on PATH"
 ! zgrep -qF "$(cache_value CMAKE_INSTALL_PREFIX)" "$home/share/man/man6/vore-trelliq.6.gz" ||
     fail "the man page names the configured prefix"
@@ -124,7 +124,6 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ ", $(field Depends)," == *", $library "[\(,]* ]] ||
         fail "the package does not depend on $library"
 done
-# Counted as dpkg counts it, the installed tree is within a tenth of what du finds.
 tree_size=$(du -sk "$work/root" | cut -f1)
 (($(field Installed-Size) * 10 > tree_size * 9 && $(field Installed-Size) * 10 < tree_size * 11)) ||
     fail "the package's Installed-Size is $(field Installed-Size) KiB; du finds $tree_size KiB"

@@ -14,9 +14,8 @@ dpkg-deb -x "$package" "$work/root"
 program=$(realpath "$work/root/usr/libexec/vore-trelliq/vore-trelliq")
 help_file=$work/root/usr/libexec/vore-trelliq/Help.txt
 desktop_entry=$(echo "$work"/root/usr/share/applications/*.desktop)
-# Started as its launcher starts it: the command that Exec names, found on PATH.
 launcher_command=$(sed -n 's/^Exec=//p' "$desktop_entry")
-game=$(PATH=$work/root/usr/games && command -v "$launcher_command")
+game=$(PATH=$work/root/usr/games command -v "$launcher_command")
 readonly program help_file desktop_entry
 
 start_session
