@@ -10,3 +10,6 @@ execute_process(COMMAND "${CPACK_VORE_STRIP}" --remove-section=.comment --remove
 set(overrides "${root}/share/lintian/overrides")
 file(MAKE_DIRECTORY "${overrides}")
 file(COPY_FILE "${CPACK_VORE_LINTIAN_OVERRIDES}" "${overrides}/${CPACK_PACKAGE_NAME}")
+# The copy keeps the mode of the checkout's file, which an unpacked tarball may make 0664.
+file(CHMOD "${overrides}/${CPACK_PACKAGE_NAME}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ
+                                                             WORLD_READ)

@@ -2,7 +2,8 @@
 # the help text it reads beside it in a private folder, a command that links to it, and what
 # desktops look for (launcher, metainfo, icons, man page, licence and changelog).
 include(GNUInstallDirs)
-# Whatever the umask of the one who installs, the folders are the usual rwxr-xr-x.
+# The modes of the folders that the install makes. CMake makes them under the installer's umask,
+# which may be 077, so InstallFolders.cmake sets them again at the end of the install.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -13,6 +14,22 @@ set(VORE_INSTALL_COMMANDDIR "${CMAKE_INSTALL_BINDIR}"
 set(VORE_PROGRAM_DIR "${CMAKE_INSTALL_LIBEXECDIR}/vore-trelliq")
 set(VORE_DOC_DIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/vore-trelliq")
 set(VORE_DIST_DIR "${PROJECT_BINARY_DIR}/dist")
+set(VORE_ICON_DIR "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor")
+set(VORE_ICON_SIZES 16 32 48 64 128 256)
+
+# Every folder that the install puts something in. Before it installs anything, the install notes
+# which of them, and of the folders above them, do not exist yet; at its end it gives those the
+# modes above and records them, so that the uninstall target can take them away again and leave
+# every other folder where it was.
+set(VORE_INSTALL_FOLDERS "${VORE_INSTALL_COMMANDDIR}" "${VORE_PROGRAM_DIR}" "${VORE_DOC_DIR}"
+    "${CMAKE_INSTALL_DATAROOTDIR}/applications" "${CMAKE_INSTALL_DATAROOTDIR}/metainfo"
+    "${CMAKE_INSTALL_MANDIR}/man6")
+foreach(size IN LISTS VORE_ICON_SIZES)
+    list(APPEND VORE_INSTALL_FOLDERS "${VORE_ICON_DIR}/${size}x${size}/apps")
+endforeach()
+set(VORE_FOLDER_RECORD "${PROJECT_BINARY_DIR}/install_folders.txt")
+install(CODE "include(\"${CMAKE_CURRENT_LIST_DIR}/InstallFolders.cmake\")
+vore_find_new_folders(\"${VORE_INSTALL_FOLDERS}\")")
 
 # Qt's standard set-up gives executables a RUNPATH next to lib/; from libexec it would point at
 # nothing, and Qt's libraries are in the system's own folders anyway.
@@ -23,7 +40,6 @@ install(FILES dialogs/Help.txt DESTINATION "${VORE_PROGRAM_DIR}")
 # The command is a relative link, so the installed tree can be moved (or unpacked) as a whole.
 cmake_path(ABSOLUTE_PATH VORE_INSTALL_COMMANDDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
            OUTPUT_VARIABLE VORE_COMMAND_FULL_DIR)
-set(VORE_COMMAND "${VORE_COMMAND_FULL_DIR}/vore-trelliq")
 file(RELATIVE_PATH VORE_COMMAND_TARGET "${VORE_COMMAND_FULL_DIR}"
      "${CMAKE_INSTALL_PREFIX}/${VORE_PROGRAM_DIR}/vore-trelliq")
 file(MAKE_DIRECTORY "${VORE_DIST_DIR}/command")
@@ -58,10 +74,17 @@ install(FILES "${VORE_DIST_DIR}/${VORE_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/applications")
 install(FILES "${VORE_DIST_DIR}/${VORE_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/metainfo")
-foreach(size 16 32 48 64 128 256)
-    install(FILES assets/icons/${size}.png
-            DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps"
+foreach(size IN LISTS VORE_ICON_SIZES)
+    install(FILES assets/icons/${size}.png DESTINATION "${VORE_ICON_DIR}/${size}x${size}/apps"
             RENAME "${VORE_APP_ID}.png")
 endforeach()
 install(FILES "${VORE_DIST_DIR}/vore-trelliq.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 install(FILES dist/copyright "${VORE_DIST_DIR}/changelog.gz" DESTINATION "${VORE_DOC_DIR}")
+
+install(CODE "vore_record_new_folders(\"${VORE_FOLDER_RECORD}\")")
+# Removes what the latest install of this build put in place (install_manifest.txt) and the
+# folders that the installs made.
+add_custom_target(uninstall
+    COMMAND "${CMAKE_COMMAND}" "-Dmanifest=${PROJECT_BINARY_DIR}/install_manifest.txt"
+            "-Drecord=${VORE_FOLDER_RECORD}" -P "${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake"
+    VERBATIM)

@@ -41,7 +41,10 @@ public:
 
 void frameSideWindow(QWidget& window, QSize innerSize)
 {
-    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // An ordinary window, not a dialog: on X11 Qt makes a dialog with no parent transient for an
+    // unmapped window of its own, and GNOME's window manager then drops the skip-taskbar state
+    // that keepOffTaskbar sets. An ordinary window keeps it, and nothing holds it above the game.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
     window.setAttribute(Qt::WA_DeleteOnClose);
     window.setFixedSize(innerSize);

@@ -6,8 +6,19 @@
 #include "platform/XlibRequests.h"
 
 #include <QPointer>
+#include <QWindow>
 
 namespace {
+
+// Wayland has no skip-taskbar state: a compositor leaves a window off the task list when it has
+// a parent. Qt hands the transient parent to the compositor when the window is mapped, so it is
+// set before the first show; on X11 it names it only for dialogs, which these are not.
+void belongTo(QWindow* gameWindow, QWidget& window)
+{
+    // Makes the native window, and with it the QWindow.
+    window.winId();
+    window.windowHandle()->setTransientParent(gameWindow);
+}
 
 void bringToFront(QWidget& window)
 {
@@ -26,21 +37,25 @@ QPointer<helpme> helpInstance;
 
 } // namespace
 
-void showAboutDialog()
+void showAboutDialog(QWindow* gameWindow)
 {
-    if (!aboutInstance)
+    if (!aboutInstance) {
         aboutInstance = new frmAbout;
+        belongTo(gameWindow, *aboutInstance);
+    }
     bringToFront(*aboutInstance);
 }
 
-void showHelpWindow()
+void showHelpWindow(QWindow* gameWindow)
 {
-    showHelpWindow(OwnExecutable::folder());
+    showHelpWindow(gameWindow, OwnExecutable::folder());
 }
 
-void showHelpWindow(const QByteArray& folder)
+void showHelpWindow(QWindow* gameWindow, const QByteArray& folder)
 {
-    if (!helpInstance)
+    if (!helpInstance) {
         helpInstance = new helpme(folder);
+        belongTo(gameWindow, *helpInstance);
+    }
     bringToFront(*helpInstance);
 }

@@ -109,10 +109,10 @@ void Main::minim_Click()
 
 void Main::about_Click()
 {
-    showAboutDialog();
+    showAboutDialog(windowHandle());
 }
 
 void Main::help_Click()
 {
-    showHelpWindow();
+    showHelpWindow(windowHandle());
 }

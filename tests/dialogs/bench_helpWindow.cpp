@@ -37,7 +37,7 @@ private slots:
 
         QBENCHMARK
         {
-            showHelpWindow(QFile::encodeName(folder.path()));
+            showHelpWindow(nullptr, QFile::encodeName(folder.path()));
             const QList<QWidget*> windows = windowsNamed(QStringLiteral("helpme"));
             QCOMPARE(windows.size(), 1);
             windows.first()->grab();

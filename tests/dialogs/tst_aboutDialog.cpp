@@ -11,7 +11,7 @@ namespace {
 
 QWidget* openAbout()
 {
-    showAboutDialog();
+    showAboutDialog(nullptr);
     const QList<QWidget*> dialogs = windowsNamed(u"frmAbout"_s);
     return dialogs.size() == 1 ? dialogs.first() : nullptr;
 }

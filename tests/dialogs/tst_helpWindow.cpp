@@ -23,7 +23,7 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 QPlainTextEdit* openHelp(const QString& folder)
 {
-    showHelpWindow(QFile::encodeName(folder));
+    showHelpWindow(nullptr, QFile::encodeName(folder));
     const QList<QWidget*> windows = windowsNamed(u"helpme"_s);
     if (windows.size() != 1)
         return nullptr;

@@ -4,6 +4,7 @@
 
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -15,14 +16,15 @@ private:
     QWidget* open(const QString& name)
     {
         if (name == u"frmAbout"_s)
-            showAboutDialog();
+            showAboutDialog(&m_game);
         else
-            showHelpWindow(QFile::encodeName(m_folder.path()));
+            showHelpWindow(&m_game, QFile::encodeName(m_folder.path()));
         const QList<QWidget*> windows = windowsNamed(name);
         return windows.size() == 1 ? windows.first() : nullptr;
     }
 
     QTemporaryDir m_folder;
+    QWindow m_game;
 
 private slots:
     void cleanup() { closeSideWindows(); }
@@ -48,6 +50,7 @@ private slots:
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         QVERIFY(!window->parentWidget());
+        QCOMPARE(window->windowHandle()->transientParent(), &m_game);
         QVERIFY(!window->isModal());
         QCOMPARE(window->windowIcon().pixmap(32).toImage(),
                  Pictures::applicationIcon().pixmap(32).toImage());

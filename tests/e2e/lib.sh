@@ -4,8 +4,8 @@
 # server with a window manager and the game running in it. Everything started here is ended on
 # exit, by the process ids recorded when it was started. With E2E_SHOTS naming a folder, every
 # screenshot is kept there, and one of the screen when a test fails. A script may set
-# screen_width and screen_height before it sources this file, and game_environment (NAME=VALUE
-# words) for the game's start.
+# screen_width and screen_height before it sources this file, game_environment (NAME=VALUE
+# words) for the game's start, and window_manager=mutter for GNOME's instead of openbox.
 
 set -euo pipefail
 
@@ -90,9 +90,17 @@ window_manager_running() {
 }
 
 start_window_manager() {
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    if [[ "${window_manager:-openbox}" == mutter ]]; then
+        export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
+        dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null 2>&1 &
+        started_pids+=($!)
+        wait_until 10 "the session bus listens" test -S "$work/bus"
+        XDG_CURRENT_DESKTOP=GNOME mutter --x11 --replace --sm-disable >"$work/wm.log" 2>&1 &
+    else
+        openbox --sm-disable >"$work/wm.log" 2>&1 &
+    fi
     started_pids+=($!)
-    wait_until 30 "openbox manages the screen" window_manager_running
+    wait_until 30 "the window manager manages the screen" window_manager_running
     xsetroot -solid "#$background_hex"
 }
 

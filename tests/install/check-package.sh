@@ -85,6 +85,24 @@ DESTDIR=$work/plain cmake --install "$test_build" >/dev/null
 check_layout "plain install" "$work/plain" "$(cache_value CMAKE_INSTALL_PREFIX)" \
     "$(cache_value VORE_INSTALL_COMMANDDIR)"
 
+# Under another prefix and umask 077, beside a launcher of something else: the launcher finds
+# the command on PATH, the man page names no folder of the configured prefix, the folders made
+# are rwxr-xr-x, and the uninstall target leaves the home as it was.
+home=$HOME/.local command_dir=$(cache_value VORE_INSTALL_COMMANDDIR)
+(umask 022 && mkdir -p "$home/share/applications") && touch "$home/share/applications/other.desktop"
+find "$HOME" -printf '%M %p\n' | sort >"$work/home.before"
+(umask 077 && cmake --install "$test_build" --prefix "$home" >/dev/null)
+check_layout "home install" "$home" "" "$command_dir" share/applications/other.desktop
+launcher_command=$(sed -n 's/^Exec=//p' "$home/share/applications/$app_id.desktop")
+found=$(PATH=$home/$command_dir command -v "$launcher_command")
+[[ "$found" == "$home/$command_dir/vore-trelliq" ]] || fail "the launcher finds \"$found\" on PATH"
+! zgrep -qF "$(cache_value CMAKE_INSTALL_PREFIX)" "$home/share/man/man6/vore-trelliq.6.gz" ||
+    fail "the man page names the configured prefix"
+[[ -z "$(find "$home" -type d ! -perm 0755)" ]] || fail "the home install made folders not rwxr-xr-x"
+cmake --build "$test_build" --target uninstall >/dev/null
+diff -u "$work/home.before" <(find "$HOME" -printf '%M %p\n' | sort) ||
+    fail "the uninstall target left the home otherwise than it found it"
+
 DESTDIR=$work/staged cmake --install "$package_build" >/dev/null
 check_layout "package build" "$work/staged" /usr games
 
@@ -106,6 +124,9 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ ", $(field Depends)," == *", $library "[\(,]* ]] ||
         fail "the package does not depend on $library"
 done
+tree_size=$(du -sk "$work/root" | cut -f1)
+(($(field Installed-Size) * 10 > tree_size * 9 && $(field Installed-Size) * 10 < tree_size * 11)) ||
+    fail "the package's Installed-Size is $(field Installed-Size) KiB; du finds $tree_size KiB"
 program=$work/root/usr/libexec/vore-trelliq/vore-trelliq
 [[ "$(file -b "$program")" == *", stripped"* ]] || fail "the packaged executable is not stripped"
 readelf -lW "$program" | grep -q GNU_RELRO || fail "the packaged executable has no RELRO"
@@ -155,8 +176,8 @@ desktop=$share/applications/$app_id.desktop
 entry() {
     sed -n "s/^$1=//p" "$desktop"
 }
-[[ "$(entry Exec)" == /usr/games/vore-trelliq && -L "$work/root$(entry Exec)" ]] ||
-    fail "the launcher starts \"$(entry Exec)\", not the installed command"
+[[ "$(entry Exec)" == vore-trelliq && "$(entry TryExec)" == vore-trelliq ]] ||
+    fail "the launcher starts \"$(entry Exec)\", not the command by its name"
 [[ "$(entry Icon)" == "$app_id" ]] || fail "the launcher shows the icon \"$(entry Icon)\""
 grep -q "<release version=\"$version\" date=\"" "$share/metainfo/$app_id.metainfo.xml" ||
     fail "the metainfo names no release $version"

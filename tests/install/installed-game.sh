@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game as a player installs it: the package is unpacked into a temporary folder (the
-# system's package database is left alone) and started by its command, a link in usr/games.
+# system's package database is left alone) and started by its launcher's command, in usr/games.
 # In one session: the window maps, belongs to the installed executable and carries the window
 # class that the launcher names; the Help window shows the text shipped beside the executable;
 # Yes to the new-game question starts the installed executable again.
@@ -11,10 +11,11 @@ source "$(dirname "$0")/../e2e/lib.sh"
 # command inside it.
 readonly package=$game
 dpkg-deb -x "$package" "$work/root"
-game=$work/root/usr/games/vore-trelliq
 program=$(realpath "$work/root/usr/libexec/vore-trelliq/vore-trelliq")
 help_file=$work/root/usr/libexec/vore-trelliq/Help.txt
 desktop_entry=$(echo "$work"/root/usr/share/applications/*.desktop)
+launcher_command=$(sed -n 's/^Exec=//p' "$desktop_entry")
+game=$(PATH=$work/root/usr/games command -v "$launcher_command")
 readonly program help_file desktop_entry
 
 start_session
