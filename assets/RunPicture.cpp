@@ -53,11 +53,12 @@ QImage expand(QByteArrayView bytes)
     if (bytes.size() < qsizetype(sizeof header))
         return {};
     std::memcpy(&header, bytes.data(), sizeof header);
+    if (header.width == 0 || header.height == 0 || header.width > largestSide ||
+        header.height > largestSide)
+        return {};
     const qsizetype count = qsizetype(header.width) * header.height;
     const qsizetype runBytes = qsizetype(header.runs) * qsizetype(sizeof(Run));
-    if (header.width == 0 || header.height == 0 || header.width > largestSide ||
-        header.height > largestSide || header.runs > count ||
-        bytes.size() < qsizetype(sizeof header) + runBytes)
+    if (header.runs > count || bytes.size() < qsizetype(sizeof header) + runBytes)
         return {};
     const char* places = bytes.data() + sizeof header;
     const char* source = places + runBytes;

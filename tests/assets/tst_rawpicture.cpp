@@ -93,6 +93,7 @@ private slots:
         QTest::newRow("pixels missing") << words({2, 1, 1, 0, 2, 7});
         QTest::newRow("bytes left over") << words({2, 1, 1, 0, 1, 7, 7});
         QTest::newRow("more runs than pixels") << words({1, 1, 2, 0, 1, 0, 1, 7, 7});
+        QTest::newRow("too large") << words({65535, 65535, 0});
     }
 
     void malformedRunsGiveNoPicture()
