@@ -1,7 +1,7 @@
-#include "assets/draw/AppIcon.h"
+#include "tools/draw/AppIcon.h"
 
-#include "assets/draw/Materials.h"
-#include "assets/draw/Random.h"
+#include "tools/draw/Materials.h"
+#include "tools/draw/Random.h"
 
 #include <QLinearGradient>
 #include <QPainter>

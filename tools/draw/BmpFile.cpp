@@ -1,6 +1,6 @@
-#include "assets/draw/BmpFile.h"
+#include "tools/draw/BmpFile.h"
 
-#include "assets/draw/LittleEndian.h"
+#include "tools/draw/LittleEndian.h"
 
 namespace {
 

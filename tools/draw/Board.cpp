@@ -1,9 +1,9 @@
-#include "assets/draw/Board.h"
+#include "tools/draw/Board.h"
 
-#include "assets/draw/Materials.h"
-#include "assets/draw/Random.h"
-#include "assets/draw/Raster.h"
 #include "layout/MainLayout.h"
+#include "tools/draw/Materials.h"
+#include "tools/draw/Random.h"
+#include "tools/draw/Raster.h"
 
 #include <QPainter>
 #include <algorithm>

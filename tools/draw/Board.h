@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/draw/Surface.h"
+#include "tools/draw/Surface.h"
 
 #include <QRectF>
 

@@ -1,6 +1,6 @@
-#include "assets/draw/Board.h"
-#include "assets/draw/Raster.h"
 #include "layout/MainLayout.h"
+#include "tools/draw/Board.h"
+#include "tools/draw/Raster.h"
 
 #include <QPainter>
 

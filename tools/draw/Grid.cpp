@@ -1,4 +1,4 @@
-#include "assets/draw/Grid.h"
+#include "tools/draw/Grid.h"
 
 namespace {
 

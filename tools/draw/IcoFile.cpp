@@ -1,6 +1,6 @@
-#include "assets/draw/IcoFile.h"
+#include "tools/draw/IcoFile.h"
 
-#include "assets/draw/LittleEndian.h"
+#include "tools/draw/LittleEndian.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "assets/draw/Lighting.h"
+#include "tools/draw/Lighting.h"
 
 #include <algorithm>
 #include <cmath>

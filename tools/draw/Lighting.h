@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/draw/Surface.h"
+#include "tools/draw/Surface.h"
 
 // One lamp above and off the top-left corner, and a camera above the middle of the picture.
 // Both stand at a finite distance, so the light weakens and its reflection on level plastic

@@ -1,4 +1,4 @@
-#include "assets/draw/LoosePegPaint.h"
+#include "tools/draw/LoosePegPaint.h"
 
 #include "pegs/PegColour.h"
 

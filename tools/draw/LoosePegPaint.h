@@ -1,7 +1,7 @@
 #pragma once
 
-#include "assets/draw/Lighting.h"
-#include "assets/draw/Materials.h"
+#include "tools/draw/Lighting.h"
+#include "tools/draw/Materials.h"
 
 #include <QRgb>
 

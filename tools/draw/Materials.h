@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/draw/Grid.h"
+#include "tools/draw/Grid.h"
 
 #include <array>
 

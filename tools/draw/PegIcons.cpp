@@ -1,8 +1,8 @@
-#include "assets/draw/PegIcons.h"
+#include "tools/draw/PegIcons.h"
 
-#include "assets/draw/Lighting.h"
-#include "assets/draw/Materials.h"
-#include "assets/draw/PegSolid.h"
+#include "tools/draw/Lighting.h"
+#include "tools/draw/Materials.h"
+#include "tools/draw/PegSolid.h"
 
 #include <algorithm>
 #include <cmath>

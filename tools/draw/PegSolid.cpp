@@ -1,4 +1,4 @@
-#include "assets/draw/PegSolid.h"
+#include "tools/draw/PegSolid.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/draw/Surface.h"
+#include "tools/draw/Surface.h"
 
 // The two moulds of peg: a code peg with a broad head, a key peg with a small one. Both have a
 // thin pin under the head that goes into the board's holes.

@@ -1,4 +1,4 @@
-#include "assets/draw/Random.h"
+#include "tools/draw/Random.h"
 
 #include <algorithm>
 #include <cmath>

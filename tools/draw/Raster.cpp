@@ -1,4 +1,4 @@
-#include "assets/draw/Raster.h"
+#include "tools/draw/Raster.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "assets/draw/Skin.h"
+#include "tools/draw/Skin.h"
 
-#include "assets/draw/Board.h"
-#include "assets/draw/LoosePegPaint.h"
-#include "assets/draw/Random.h"
-#include "assets/draw/TitleStrip.h"
-#include "assets/draw/Tray.h"
 #include "layout/MainLayout.h"
+#include "tools/draw/Board.h"
+#include "tools/draw/LoosePegPaint.h"
+#include "tools/draw/Random.h"
+#include "tools/draw/TitleStrip.h"
+#include "tools/draw/Tray.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "assets/draw/Surface.h"
+#include "tools/draw/Surface.h"
 
 Surface::Surface(QSize skinSize, int scale)
     : scale(scale), height(skinSize.width() * scale, skinSize.height() * scale),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "assets/draw/Grid.h"
-#include "assets/draw/Vec3.h"
+#include "tools/draw/Grid.h"
+#include "tools/draw/Vec3.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "assets/draw/TitleStrip.h"
+#include "tools/draw/TitleStrip.h"
 
-#include "assets/draw/Random.h"
 #include "layout/MainLayout.h"
+#include "tools/draw/Random.h"
 
 #include <QImage>
 #include <array>

@@ -1,7 +1,7 @@
-#include "assets/draw/Tray.h"
+#include "tools/draw/Tray.h"
 
-#include "assets/draw/Materials.h"
-#include "assets/draw/Random.h"
+#include "tools/draw/Materials.h"
+#include "tools/draw/Random.h"
 
 #include <algorithm>
 #include <cmath>

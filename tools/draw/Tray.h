@@ -1,7 +1,7 @@
 #pragma once
 
-#include "assets/draw/PegSolid.h"
-#include "assets/draw/Surface.h"
+#include "tools/draw/PegSolid.h"
+#include "tools/draw/Surface.h"
 
 #include <QPointF>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "assets/draw/Materials.h"
-#include "assets/draw/PegSolid.h"
-#include "assets/draw/Random.h"
-#include "assets/draw/Tray.h"
 #include "layout/MainLayout.h"
+#include "tools/draw/Materials.h"
+#include "tools/draw/PegSolid.h"
+#include "tools/draw/Random.h"
+#include "tools/draw/Tray.h"
 
 #include <algorithm>
 #include <array>

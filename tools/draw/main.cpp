@@ -2,12 +2,12 @@
 // icon, the skin and the pegs also at twice the resolution. The same source gives the same pictures
 // on every machine.
 
-#include "assets/draw/AppIcon.h"
-#include "assets/draw/BmpFile.h"
-#include "assets/draw/IcoFile.h"
-#include "assets/draw/PegIcons.h"
-#include "assets/draw/Raster.h"
-#include "assets/draw/Skin.h"
+#include "tools/draw/AppIcon.h"
+#include "tools/draw/BmpFile.h"
+#include "tools/draw/IcoFile.h"
+#include "tools/draw/PegIcons.h"
+#include "tools/draw/Raster.h"
+#include "tools/draw/Skin.h"
 
 #include <QCommandLineParser>
 #include <QDir>
