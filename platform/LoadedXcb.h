@@ -7,15 +7,23 @@
 // start, and the dynamic linker would search it for every symbol of every library.
 namespace LoadedXcb {
 
+// Every call that the game makes to the X server.
+struct Calls
+{
+    decltype(xcb_query_pointer)* queryPointer;
+    decltype(xcb_query_pointer_reply)* queryPointerReply;
+    decltype(xcb_configure_window)* configureWindow;
+    decltype(xcb_intern_atom)* internAtom;
+    decltype(xcb_intern_atom_reply)* internAtomReply;
+    decltype(xcb_change_property)* changeProperty;
+    decltype(xcb_flush)* flush;
+};
+
 // The connection of Qt's X11 platform, or null on any other platform.
 xcb_connection_t* connection();
 
-// The named call from the loaded library, or null when the library is not loaded.
-void* find(const char* name);
-
-template <typename Function> void find(const char* name, Function*& function)
-{
-    function = reinterpret_cast<Function*>(find(name));
-}
+// The calls, taken from the loaded library on first use; null when the library is not loaded or
+// lacks any of them.
+const Calls* calls();
 
 } // namespace LoadedXcb

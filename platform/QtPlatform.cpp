@@ -2,9 +2,9 @@
 
 #include "platform/AppInfo.h"
 #include "platform/OwnExecutable.h"
+#include "platform/WindowSystem.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <cmath>
@@ -19,9 +19,8 @@ namespace {
 
 PegPointers::Scaling pointerScaling()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-               ? PegPointers::Scaling::PictureRatio
-               : PegPointers::Scaling::DevicePixels;
+    return WindowSystem::cursorTakesPictureRatio() ? PegPointers::Scaling::PictureRatio
+                                                   : PegPointers::Scaling::DevicePixels;
 }
 
 } // namespace

@@ -1,36 +1,14 @@
-#include "dialogs/TaskbarHint.h"
-
 #include "platform/LoadedXcb.h"
+#include "platform/WindowSystem.h"
 
 #include <QWidget>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 
 namespace {
 
-struct Xcb
-{
-    decltype(xcb_intern_atom)* internAtom;
-    decltype(xcb_intern_atom_reply)* internAtomReply;
-    decltype(xcb_change_property)* changeProperty;
-    decltype(xcb_flush)* flush;
-};
-
-std::optional<Xcb> loadedXcb()
-{
-    Xcb xcb{};
-    LoadedXcb::find("xcb_intern_atom", xcb.internAtom);
-    LoadedXcb::find("xcb_intern_atom_reply", xcb.internAtomReply);
-    LoadedXcb::find("xcb_change_property", xcb.changeProperty);
-    LoadedXcb::find("xcb_flush", xcb.flush);
-    if (!xcb.internAtom || !xcb.internAtomReply || !xcb.changeProperty || !xcb.flush)
-        return {};
-    return xcb;
-}
-
-xcb_atom_t internAtom(const Xcb& xcb, xcb_connection_t* connection, const char* name)
+xcb_atom_t internAtom(const LoadedXcb::Calls& xcb, xcb_connection_t* connection, const char* name)
 {
     const xcb_intern_atom_cookie_t cookie =
         xcb.internAtom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
@@ -44,11 +22,11 @@ xcb_atom_t internAtom(const Xcb& xcb, xcb_connection_t* connection, const char* 
 
 } // namespace
 
-void keepOffTaskbar(QWidget& window)
+void WindowSystem::keepOffTaskbar(QWidget& window)
 {
     // Qt sets no skip-taskbar state for any window type, so the state goes on the window here.
     xcb_connection_t* connection = LoadedXcb::connection();
-    const std::optional<Xcb> xcb = connection ? loadedXcb() : std::nullopt;
+    const LoadedXcb::Calls* xcb = connection ? LoadedXcb::calls() : nullptr;
     if (!xcb)
         return;
     const xcb_atom_t state = internAtom(*xcb, connection, "_NET_WM_STATE");
