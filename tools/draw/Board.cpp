@@ -29,9 +29,9 @@ std::vector<Hole> holes()
     std::vector<Hole> result;
     for (const Element& element : MainLayout::createElements()) {
         const QPointF centre = QRectF(element.rect).center();
-        if (element.name.size() == 3 && element.name[0] == 'i')
+        if (element.role.kind == ElementKind::Hole)
             result.push_back({centre, 7.6f, 5.7f, 7.0f});
-        else if (element.name.size() == 2 && element.name[0] == 'h')
+        else if (element.role.kind == ElementKind::KeyPlace)
             result.push_back({centre, 4.6f, 3.1f, 5.0f});
     }
     return result;
@@ -41,7 +41,7 @@ std::vector<float> rowCentres()
 {
     std::vector<float> centres;
     for (const Element& element : MainLayout::createElements()) {
-        if (element.name.size() == 3 && element.name[0] == 'i' && element.name[2] == '1')
+        if (element.role.kind == ElementKind::Hole && element.role.column == 1)
             centres.push_back(float(QRectF(element.rect).center().y()));
     }
     return centres;

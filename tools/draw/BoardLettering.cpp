@@ -34,9 +34,9 @@ Field lettering(const Surface& surface)
     std::vector<QPainterPath> digits;
     for (const Element& element : MainLayout::createElements()) {
         // The first click target of a row gives the row's number and its middle.
-        if (element.name.size() == 3 && element.name[0] == 'i' && element.name[2] == '1') {
+        if (element.role.kind == ElementKind::Hole && element.role.column == 1) {
             const QPointF centre(digitCentreX, QRectF(element.rect).center().y());
-            const QString number(QChar(element.name[1]));
+            const QString number = QString::number(element.role.row);
             digits.push_back(centred(textOutline(Face::SansBold, digitSize, number), centre));
         }
     }

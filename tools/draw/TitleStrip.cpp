@@ -21,17 +21,20 @@ constexpr int edgeStreakMargin = 12;
 
 struct Glyph
 {
-    std::string_view element;
+    TitleAction action;
     std::array<std::string_view, 7> rows;
 };
 
 // clang-format off
 constexpr std::array glyphs = {
-    Glyph{"about", {"..##..", "..##..", "..##..", "..##..", "..##..", "......", "..##.."}},
-    Glyph{"help",  {".####.", "##..##", "....##", "...##.", "..##..", "......", "..##.."}},
-    Glyph{"minim", {"......", "......", "......", "......", "......", "......", "######"}},
-    Glyph{"kon",   {"##....##", ".##..##.", "..####..", "...##...", "..####..", ".##..##.",
-                    "##....##"}},
+    Glyph{TitleAction::About,
+          {"..##..", "..##..", "..##..", "..##..", "..##..", "......", "..##.."}},
+    Glyph{TitleAction::Help,
+          {".####.", "##..##", "....##", "...##.", "..##..", "......", "..##.."}},
+    Glyph{TitleAction::Minimise,
+          {"......", "......", "......", "......", "......", "......", "######"}},
+    Glyph{TitleAction::Close,
+          {"##....##", ".##..##.", "..####..", "...##...", "..####..", ".##..##.", "##....##"}},
 };
 // clang-format on
 
@@ -103,7 +106,7 @@ void paintTitleStrip(QImage& skin)
     fray(skin);
     for (const Element& element : MainLayout::createElements()) {
         for (const Glyph& glyph : glyphs) {
-            if (element.name == glyph.element)
+            if (element.role.action == glyph.action)
                 paintButton(skin, element.rect, glyph);
         }
     }

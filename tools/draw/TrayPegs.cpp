@@ -57,7 +57,7 @@ public:
     StripArea() : m_covered(MainLayout::skinSize.width(), MainLayout::skinSize.height(), 0)
     {
         for (const Element& element : MainLayout::createElements()) {
-            if (element.name != "koliky")
+            if (element.role.kind != ElementKind::PaletteStrip)
                 continue;
             for (int y = element.rect.top(); y <= element.rect.bottom(); ++y) {
                 for (int x = element.rect.left(); x <= element.rect.right(); ++x)
