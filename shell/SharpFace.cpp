@@ -1,35 +1,17 @@
 #include "shell/SharpFace.h"
 
 #include "assets/Pictures.h"
+#include "assets/RawPicture.h"
 #include "shell/DevicePixels.h"
 
 #include <cmath>
-
-namespace {
-
-// The large skin with its key transparent, so that smoothing never blends the key's colour
-// into the edge.
-QImage withoutKey(const QImage& skin)
-{
-    QImage image = skin.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRgb key = image.pixel(0, 0);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (line[x] == key)
-                line[x] = 0;
-        }
-    }
-    return image;
-}
-
-} // namespace
 
 QImage sharpFace(const QImage& face, qreal ratio)
 {
     const QSize pixels(static_cast<int>(std::lround(face.width() * ratio)),
                        static_cast<int>(std::lround(face.height() * ratio)));
-    QImage large = withoutKey(Pictures::largeSkin());
+    // The key made transparent first, so that smoothing never blends its colour into the edge.
+    QImage large = RawPicture::transparentKeyFace(Pictures::largeSkin());
     if (large.size() != pixels)
         large = large.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -2,6 +2,7 @@
 // icon, the skin and the pegs also at twice the resolution. The same source gives the same pictures
 // on every machine.
 
+#include "assets/RawPicture.h"
 #include "tools/draw/AppIcon.h"
 #include "tools/draw/BmpFile.h"
 #include "tools/draw/IcoFile.h"
@@ -22,20 +23,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
-// The skin with its cut-away parts transparent, as it looks on a desktop.
-QImage preview(const QImage& skin)
-{
-    QImage image = skin.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = skin.pixel(0, 0);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (skin.pixel(x, y) == key)
-                image.setPixel(x, y, 0);
-        }
-    }
-    return image;
 }
 
 bool drawAll(const QDir& out, const QString& previewPath, bool pegMaps)
@@ -64,8 +51,9 @@ bool drawAll(const QDir& out, const QString& previewPath, bool pegMaps)
     const QList<QImage> iconImages = {drawApplicationIcon(64), drawApplicationIcon(16),
                                       drawApplicationIcon(32)};
     written = written && writeFile(out.filePath(QStringLiteral("app.ico")), icoFile(iconImages));
+    // The preview shows the skin as it looks on a desktop, its cut-away parts transparent.
     if (!previewPath.isEmpty())
-        written = written && preview(skin).save(previewPath);
+        written = written && RawPicture::transparentKeyFace(skin).save(previewPath);
     return written;
 }
 
