@@ -52,7 +52,8 @@ void Main::paintEvent(QPaintEvent* event)
 {
     if (!m_painted) {
         m_painted = true;
-        afterFirstFrame(*this);
+        quitAfterFirstFrameIfProfiling(*this);
+        setIconAfterFirstFrame(*this);
     }
     QPainter painter(this);
     const QRect dirty = event->rect();
