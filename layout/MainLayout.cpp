@@ -42,6 +42,8 @@ constexpr Role keyPlace(int row)
 constexpr Role confirmArea{ElementKind::ConfirmArea};
 constexpr Role paletteStrip{ElementKind::PaletteStrip};
 
+// Every element of the main window; where two would take a press, the earlier one does. The
+// README's list of short names says what each name stands for.
 // clang-format off
 constexpr std::array designs = {
     // Title-strip buttons.
