@@ -18,6 +18,7 @@ enum class Kind
     Other,
 };
 
+// The window system Qt runs on, as its platform plugin names it.
 Kind current();
 
 // Whether the window's mask also cuts what is drawn. An X server cuts the window to its mask for
