@@ -40,7 +40,8 @@ QPixmap peg(int colour)
 {
     if (colour < 2 || colour > 9)
         return {};
-    // Made on first use and kept, so neither start-up nor each pointer change pays for it.
+    // Made on first use and kept in Qt's pixmap cache, so neither start-up nor each pointer change
+    // pays for it unless the cache has dropped it.
     const QString path = QStringLiteral(":/assets/pegs/%1.argb").arg(colour);
     QPixmap picture;
     if (!QPixmapCache::find(path, &picture)) {

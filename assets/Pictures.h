@@ -23,7 +23,7 @@ QPixmap peg(int colour);
 QImage largeFace();
 // The peg of a colour number at a device pixel ratio: the peg at twice the size, brought
 // smoothly to the screen's size unless the ratio is 2, with that ratio; the plain peg at ratio
-// 1. Kept once made.
+// 1. Kept in Qt's pixmap cache once made, which may drop it and have it made again.
 QPixmap peg(int colour, qreal ratio);
 // The window icon, at 16, 32, 48 and 64 pixels; the same icon on every call.
 QIcon applicationIcon();

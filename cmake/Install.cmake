@@ -35,7 +35,7 @@ vore_find_new_folders(\"${VORE_INSTALL_FOLDERS}\")")
 # nothing, and Qt's libraries are in the system's own folders anyway.
 set_target_properties(vore-trelliq PROPERTIES INSTALL_RPATH "")
 install(TARGETS vore-trelliq RUNTIME DESTINATION "${VORE_PROGRAM_DIR}")
-install(FILES dialogs/Help.txt DESTINATION "${VORE_PROGRAM_DIR}")
+install(FILES data/Help.txt DESTINATION "${VORE_PROGRAM_DIR}")
 
 # The command is a relative link, so the installed tree can be moved (or unpacked) as a whole.
 cmake_path(ABSOLUTE_PATH VORE_INSTALL_COMMANDDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"

@@ -93,15 +93,8 @@ QString read(const QByteArray& folder, qsizetype limit)
         return {};
     if (bytes->size() <= limit)
         return HelpText::decode(*bytes, HelpText::Ending::Complete);
-    return HelpText::decode(bytes->first(limit), HelpText::Ending::CutShort) + cutShortNote();
-}
-
-QString cutShortNote()
-{
-    const qsizetype mebibytes = byteLimit / (1024 * 1024);
-    return QStringLiteral("\n\n[Nápověda je delší než %1 MiB, zbytek nebyl načten. "
-                          "The help is longer than %1 MiB; the rest was left out.]")
-        .arg(mebibytes);
+    return HelpText::decode(bytes->first(limit), HelpText::Ending::CutShort) +
+           HelpLimits::cutShortNote();
 }
 
 } // namespace HelpFile

@@ -91,7 +91,7 @@ QString shapeForView(const QString& text, qsizetype longest, qsizetype most)
         // A carriage return left last would pair with the note's line feed into one break.
         if (shaped.endsWith(u'\r'))
             shaped += u'\n';
-        return shaped + tooManyLinesNote(most);
+        return shaped + HelpLimits::tooManyLinesNote(most);
     };
 
     qsizetype lines = 1;
@@ -121,13 +121,6 @@ QString shapeForView(const QString& text, qsizetype longest, qsizetype most)
         return text;
     copyUpTo(text.size());
     return shaped;
-}
-
-QString tooManyLinesNote(qsizetype most)
-{
-    return QStringLiteral("\n\n[Nápověda má víc než %1 řádků, zbytek nebyl načten. "
-                          "The help has more than %1 lines; the rest was left out.]")
-        .arg(most);
 }
 
 } // namespace HelpText

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/HelpLimits.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -24,12 +26,9 @@ QString decode(const QByteArray& bytes, Ending ending);
 //   that length, never between the two halves of a surrogate pair.
 // - A text view keeps hundreds of bytes for every line, so a file of nothing but line breaks
 //   would take gigabytes and a minute to show. Only the first most lines, pieces counted, are
-//   kept; when there are more, the text ends with a note, on a line of its own, that the rest
-//   was left out.
+//   kept; when there are more, the text ends with HelpLimits::tooManyLinesNote(most).
 // Lines end as a text view ends them: at LF, CR, CR LF and the line and paragraph separators.
-QString shapeForView(const QString& text, qsizetype longest, qsizetype most);
-
-// The note that ends a text cut after most lines, starting on a line of its own.
-QString tooManyLinesNote(qsizetype most);
+QString shapeForView(const QString& text, qsizetype longest = HelpLimits::longestLine,
+                     qsizetype most = HelpLimits::mostLines);
 
 } // namespace HelpText

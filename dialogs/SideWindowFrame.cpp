@@ -1,7 +1,7 @@
 #include "dialogs/SideWindowFrame.h"
 
 #include "assets/Pictures.h"
-#include "dialogs/TaskbarHint.h"
+#include "platform/WindowSystem.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -49,7 +49,7 @@ void frameSideWindow(QWidget& window, QSize innerSize)
     window.setAttribute(Qt::WA_DeleteOnClose);
     window.setFixedSize(innerSize);
     window.setWindowIcon(Pictures::applicationIcon());
-    keepOffTaskbar(window);
+    WindowSystem::keepOffTaskbar(window);
     window.installEventFilter(new KeepsItsSize(&window));
 }
 

@@ -3,22 +3,11 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/helpme.h"
 #include "platform/OwnExecutable.h"
-#include "platform/XlibRequests.h"
+#include "platform/WindowSystem.h"
 
 #include <QPointer>
-#include <QWindow>
 
 namespace {
-
-// Wayland has no skip-taskbar state: a compositor leaves a window off the task list when it has
-// a parent. Qt hands the transient parent to the compositor when the window is mapped, so it is
-// set before the first show; on X11 it names it only for dialogs, which these are not.
-void belongTo(QWindow* gameWindow, QWidget& window)
-{
-    // Makes the native window, and with it the QWindow.
-    window.winId();
-    window.windowHandle()->setTransientParent(gameWindow);
-}
 
 void bringToFront(QWidget& window)
 {
@@ -28,7 +17,7 @@ void bringToFront(QWidget& window)
     window.show();
     window.raise();
     window.activateWindow();
-    settleXlibRequests();
+    WindowSystem::settleXlibRequests();
 }
 
 // The windows delete themselves on close, which clears these pointers.
@@ -41,7 +30,7 @@ void showAboutDialog(QWindow* gameWindow)
 {
     if (!aboutInstance) {
         aboutInstance = new frmAbout;
-        belongTo(gameWindow, *aboutInstance);
+        WindowSystem::tieToMainWindow(*aboutInstance, gameWindow);
     }
     bringToFront(*aboutInstance);
 }
@@ -55,7 +44,7 @@ void showHelpWindow(QWindow* gameWindow, const QByteArray& folder)
 {
     if (!helpInstance) {
         helpInstance = new helpme(folder);
-        belongTo(gameWindow, *helpInstance);
+        WindowSystem::tieToMainWindow(*helpInstance, gameWindow);
     }
     bringToFront(*helpInstance);
 }

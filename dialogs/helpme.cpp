@@ -9,8 +9,6 @@
 namespace {
 
 constexpr QSize innerSize(465, 369);
-// Far longer than any paragraph a person writes, short enough to lay out at once.
-constexpr qsizetype longestLine = 4096;
 
 } // namespace
 
@@ -35,5 +33,5 @@ helpme::helpme(const QByteArray& folder) : m_folder(folder)
 
 void helpme::Form_Load()
 {
-    m_text->setPlainText(HelpText::shapeForView(HelpFile::read(m_folder), longestLine, mostLines));
+    m_text->setPlainText(HelpText::shapeForView(HelpFile::read(m_folder)));
 }

@@ -15,9 +15,6 @@ public:
     // The folder that holds "Help.txt", as the file system names it; the game passes its own.
     explicit helpme(const QByteArray& folder);
 
-    // More than any help a person writes, few enough to show at once.
-    static constexpr qsizetype mostLines = 10000;
-
 private:
     void Form_Load();
 

@@ -13,7 +13,6 @@ struct Ids
     std::array<std::array<ElementId, 4>, 6> pegDisplays{};
     std::array<KeyGroup, 6> keyGroups{};
     std::array<ElementId, 4> codePegs{};
-    std::array<ElementId, 6> confirmAreas{};
     std::array<ElementId, 25> paletteStrips{};
 };
 
@@ -48,8 +47,6 @@ const Ids& ids()
         }
         for (int column = 1; column <= 4; ++column)
             built.codePegs[column - 1] = Board::find(ShortName('m', column));
-        for (int index = 0; index < 6; ++index)
-            built.confirmAreas[index] = Board::find("ok", index);
         for (int index = 0; index < 25; ++index)
             built.paletteStrips[index] = Board::find("koliky", index);
         return built;
@@ -94,12 +91,6 @@ ElementId Board::codePeg(int column)
 {
     Q_ASSERT(column >= 1 && column <= 4);
     return ids().codePegs[column - 1];
-}
-
-ElementId Board::confirmArea(int index)
-{
-    Q_ASSERT(index >= 0 && index < 6);
-    return ids().confirmAreas[index];
 }
 
 ElementId Board::paletteStrip(int index)

@@ -27,7 +27,6 @@ public:
     static ElementId pegDisplay(int row, int column);  // pRC
     static KeyGroup keyGroup(int row);                 // hR(0..3)
     static ElementId codePeg(int column);              // mC
-    static ElementId confirmArea(int index);           // ok(0..5), lying over row 6 - index
     static ElementId paletteStrip(int index);          // koliky(0..24)
     // Any element by its name, and its index for members of a control array.
     static ElementId find(std::string_view name, int index = -1);

@@ -11,8 +11,6 @@
 namespace MainLayout {
 
 inline constexpr QSize skinSize{449, 563};
-// The window's size as designed, before start-up fits it to the skin.
-inline constexpr QSize designedSize{454, 567};
 inline constexpr int twipsPerPixel = 15;
 
 // Every element of the main window in its state at the start of a game.

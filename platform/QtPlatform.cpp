@@ -2,10 +2,9 @@
 
 #include "platform/AppInfo.h"
 #include "platform/OwnExecutable.h"
-#include "platform/XlibRequests.h"
+#include "platform/WindowSystem.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <cmath>
@@ -20,9 +19,8 @@ namespace {
 
 PegPointers::Scaling pointerScaling()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-               ? PegPointers::Scaling::PictureRatio
-               : PegPointers::Scaling::DevicePixels;
+    return WindowSystem::cursorTakesPictureRatio() ? PegPointers::Scaling::PictureRatio
+                                                   : PegPointers::Scaling::DevicePixels;
 }
 
 } // namespace
@@ -77,7 +75,7 @@ QMessageBox::StandardButton runBox(std::unique_ptr<QMessageBox>& box, const QStr
     box->setDefaultButton(defaultButton);
     const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
     // Qt makes the box's native window anew at each showing.
-    settleXlibRequests();
+    WindowSystem::settleXlibRequests();
     return answer;
 }
 

@@ -1,8 +1,9 @@
-#include "platform/XlibRequests.h"
-
 #include "platform/LoadedXcb.h"
+#include "platform/WindowSystem.h"
 
 #include <QGuiApplication>
+
+namespace WindowSystem {
 
 void settleXlibRequests()
 {
@@ -10,8 +11,8 @@ void settleXlibRequests()
     Display* display = x11 ? x11->display() : nullptr;
     if (!display)
         return;
-    int (*sync)(Display*, int) = nullptr;
-    LoadedXcb::find("XSync", sync, "libX11.so.6");
-    if (sync)
+    if (LoadedXcb::XSyncCall* sync = LoadedXcb::xSync())
         sync(display, 0);
 }
+
+} // namespace WindowSystem

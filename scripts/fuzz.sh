@@ -3,7 +3,8 @@
 #   scripts/fuzz.sh [SECONDS]   each target for SECONDS (default 600); what they find new is
 #                               kept in build/fuzz/corpus/<target> for the next run
 #   scripts/fuzz.sh --runs N    each target for N inputs only, as ./test.sh does
-# A crash stops the run and leaves the input that caused it in the current folder.
+# A crash stops the run and leaves the input that caused it in build/fuzz/, where slow inputs go
+# too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,8 +28,8 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus/$target"
     log=$(mktemp)
     # New inputs go to the first folder, so the committed seeds stay as they are.
-    if build/fuzz/tests/fuzz/"fuzz_$target" "${limit[@]}" "$corpus/$target" \
-        tests/fuzz/seeds/"$target" >"$log" 2>&1; then
+    if build/fuzz/tests/fuzz/"fuzz_$target" "${limit[@]}" -artifact_prefix=build/fuzz/ \
+        "$corpus/$target" tests/fuzz/seeds/"$target" >"$log" 2>&1; then
         echo "fuzz_$target: $(grep -E '^Done|^#[0-9]+.*DONE' "$log" | tail -1)"
         rm -f "$log"
     else

@@ -8,18 +8,18 @@
 #include <cstdlib>
 #endif
 
-void afterFirstFrame(QWidget& window)
+void quitAfterFirstFrameIfProfiling([[maybe_unused]] QWidget& window)
 {
-    // Posted: the painting under way is handed to the window system before the loop returns.
-    QMetaObject::invokeMethod(
-        &window,
-        [&window] {
 #if defined(VORE_TEST_HOOKS)
-            // Lets a profiler count the work from starting the program to its first frame.
-            if (qEnvironmentVariableIsSet("VORE_QUIT_AFTER_FIRST_PAINT"))
-                std::_Exit(EXIT_SUCCESS);
+    if (qEnvironmentVariableIsSet("VORE_QUIT_AFTER_FIRST_PAINT"))
+        QMetaObject::invokeMethod(
+            &window, [] { std::_Exit(EXIT_SUCCESS); }, Qt::QueuedConnection);
 #endif
-            window.setWindowIcon(Pictures::applicationIcon());
-        },
+}
+
+void setIconAfterFirstFrame(QWidget& window)
+{
+    QMetaObject::invokeMethod(
+        &window, [&window] { window.setWindowIcon(Pictures::applicationIcon()); },
         Qt::QueuedConnection);
 }

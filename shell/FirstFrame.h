@@ -2,7 +2,14 @@
 
 class QWidget;
 
-// Called when the window paints for the first time. What the player does not need to see the
-// window's face (the window icon) is done only after that frame has gone to the window system,
-// so that it does not delay the frame.
-void afterFirstFrame(QWidget& window);
+// Work that waits for the window's first frame: called when the window paints for the first
+// time, each posts its work, which runs once the painting under way has gone to the window
+// system, so that it does not delay that frame.
+
+// Builds with the test hooks end the program there when VORE_QUIT_AFTER_FIRST_PAINT is set, so
+// that a profiler counts the work from starting the program to its first frame, and no more.
+// Other builds do nothing. Call it before anything else is posted.
+void quitAfterFirstFrameIfProfiling(QWidget& window);
+
+// Gives the window its icon, which the player does not need to see the window's face.
+void setIconAfterFirstFrame(QWidget& window);

@@ -3,6 +3,7 @@
 #include "assets/Pictures.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
+#include "platform/WindowSystem.h"
 #include "shell/Centring.h"
 #include "shell/FirstFrame.h"
 #include "shell/SharpFace.h"
@@ -18,10 +19,9 @@ Main::Main(Platform& platform)
       m_face(Pictures::face()), m_game(m_board, platform), m_hand(m_board, platform, m_face)
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
-    // An X server cuts the window to its mask for drawing as well as for input. A Wayland
-    // compositor takes the mask for input only, so there the key pixels are painted transparent
-    // too; an X window stays opaque, which spares the server an alpha channel to carry.
-    if (!QGuiApplication::platformName().startsWith("xcb"))
+    // Where the mask cuts input only, the key pixels are painted transparent too; a window that
+    // the mask cuts for drawing as well stays opaque, which spares the server an alpha channel.
+    if (!WindowSystem::maskClipsDrawing())
         setAttribute(Qt::WA_TranslucentBackground);
     m_board.setChangeListener([this](ElementId id) { update(m_board[id].rect); });
     Form_Load();
@@ -52,7 +52,8 @@ void Main::paintEvent(QPaintEvent* event)
 {
     if (!m_painted) {
         m_painted = true;
-        afterFirstFrame(*this);
+        quitAfterFirstFrameIfProfiling(*this);
+        setIconAfterFirstFrame(*this);
     }
     QPainter painter(this);
     const QRect dirty = event->rect();

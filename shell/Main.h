@@ -46,6 +46,7 @@ private:
     QPoint skinPixelUnder(const QMouseEvent& event) const;
     void elementPressed(ElementId id, QPoint point, Qt::MouseButton button);
     void elementClicked(ElementId id);
+    void titleButtonClicked(TitleAction action);
     // The grip is where the press went down, in device pixels of the window.
     void picMainSkin_MouseDown(Qt::MouseButton button, QPointF globalPosition, QPoint grip);
     void minim_Click();

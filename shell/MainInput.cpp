@@ -63,7 +63,7 @@ void Main::hideEvent(QHideEvent*)
 void Main::elementPressed(ElementId id, QPoint point, Qt::MouseButton button)
 {
     const Element& element = m_board[id];
-    if (element.name == "koliky") {
+    if (element.role.kind == ElementKind::PaletteStrip) {
         m_hand.koliky_MouseDown(element.index, point - element.rect.topLeft());
         return;
     }
@@ -76,19 +76,42 @@ void Main::elementPressed(ElementId id, QPoint point, Qt::MouseButton button)
 void Main::elementClicked(ElementId id)
 {
     const Element& element = m_board[id];
-    const std::string_view name = element.name;
-    if (name == "ok")
+    switch (element.role.kind) {
+    case ElementKind::Hole:
+        m_hand.i_Click(element.role.row, element.role.column);
+        break;
+    case ElementKind::ConfirmArea:
         m_game.ok_Click(element.index);
-    else if (name == "kon")
-        m_game.kon_Click();
-    else if (name == "minim")
-        minim_Click();
-    else if (name == "about")
+        break;
+    case ElementKind::TitleButton:
+        titleButtonClicked(element.role.action);
+        break;
+    case ElementKind::PaletteStrip: // takes the press, not the click
+    case ElementKind::CodePeg:      // the others are never enabled
+    case ElementKind::PegDisplay:
+    case ElementKind::KeyPlace:
+        break;
+    }
+}
+
+void Main::titleButtonClicked(TitleAction action)
+{
+    switch (action) {
+    case TitleAction::About:
         about_Click();
-    else if (name == "help")
+        break;
+    case TitleAction::Help:
         help_Click();
-    else if (name.size() == 3 && name[0] == 'i')
-        m_hand.i_Click(name[1] - '0', name[2] - '0');
+        break;
+    case TitleAction::Minimise:
+        minim_Click();
+        break;
+    case TitleAction::Close:
+        m_game.kon_Click();
+        break;
+    case TitleAction::None:
+        break;
+    }
 }
 
 void Main::picMainSkin_MouseDown(Qt::MouseButton button, QPointF globalPosition, QPoint grip)

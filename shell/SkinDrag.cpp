@@ -1,15 +1,13 @@
 #include "shell/SkinDrag.h"
 
-#include "shell/DeviceMove.h"
+#include "platform/WindowSystem.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
 void SkinDrag::pressed(QWidget& window, Qt::MouseButton button, QPointF globalPosition, QPoint grip)
 {
-    // Only the compositor can move a window under Wayland, and the move is its own from then on.
-    if (QGuiApplication::platformName().startsWith("wayland")) {
+    if (WindowSystem::compositorMovesWindows()) {
         if (window.windowHandle())
             window.windowHandle()->startSystemMove();
         return;
@@ -30,7 +28,7 @@ void SkinDrag::pointerMoved(QWidget& window, Qt::MouseButtons held, QPointF glob
     // Even a request made at the first motion often reaches an X11 window manager after a quick
     // flick's release, and it would then hold the pointer waiting for one, so the window follows
     // the pointer here.
-    followPointer(window, m_grip->grip, globalPosition);
+    WindowSystem::followPointer(window, m_grip->grip, globalPosition);
 }
 
 void SkinDrag::released(Qt::MouseButton button)

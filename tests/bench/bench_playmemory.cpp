@@ -31,6 +31,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 100;
     QtPlatform platform;
+    // Stands for the game's window, which the side windows are tied to.
+    QWidget game;
+    game.show();
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
@@ -38,7 +41,7 @@ int main(int argc, char* argv[])
     });
     answer.start(0);
     for (int i = 0; i < rounds; ++i) {
-        showAboutDialog();
+        showAboutDialog(game.windowHandle());
         QCoreApplication::processEvents();
         closeAbout();
         if (platform.askYesNoCancel(QStringLiteral("Spustit novou hru?")) != Answer::Cancel)

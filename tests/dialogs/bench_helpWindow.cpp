@@ -1,5 +1,5 @@
 #include "SideWindowProbe.h"
-#include "dialogs/HelpFile.h"
+#include "dialogs/HelpLimits.h"
 #include "dialogs/SideWindows.h"
 
 #include <QFile>
@@ -31,8 +31,8 @@ private slots:
         QTemporaryDir folder;
         QFile file(folder.filePath("Help.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray bytes = line.repeated(HelpFile::byteLimit / line.size() + 1);
-        QCOMPARE(file.write(bytes.first(HelpFile::byteLimit)), HelpFile::byteLimit);
+        const QByteArray bytes = line.repeated(HelpLimits::byteLimit / line.size() + 1);
+        QCOMPARE(file.write(bytes.first(HelpLimits::byteLimit)), HelpLimits::byteLimit);
         file.close();
 
         QBENCHMARK

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qsizetype limit = HelpFile::byteLimit;
+constexpr qsizetype limit = HelpLimits::byteLimit;
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -73,10 +73,10 @@ private slots:
         QTest::newRow("empty") << QByteArray() << QString();
         QTest::newRow("exactly at the limit") << QByteArray(limit, 'a') << QString(limit, u'a');
         QTest::newRow("one byte over the limit")
-            << QByteArray(limit + 1, 'a') << QString(limit, u'a') + HelpFile::cutShortNote();
+            << QByteArray(limit + 1, 'a') << QString(limit, u'a') + HelpLimits::cutShortNote();
         QTest::newRow("cut inside a UTF-8 character")
             << QByteArray("a") + QByteArray("\xc4\x8d").repeated(limit / 2)
-            << u"a"_s + u"č"_s.repeated((limit - 2) / 2) + HelpFile::cutShortNote();
+            << u"a"_s + u"č"_s.repeated((limit - 2) / 2) + HelpLimits::cutShortNote();
     }
 
     void readDecodesTheBytes()
@@ -214,7 +214,7 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        const QString note = HelpText::tooManyLinesNote(2);
+        const QString note = HelpLimits::tooManyLinesNote(2);
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("as many as the most") << u"a\nb"_s << u"a\nb"_s;
         QTest::newRow("one more") << u"a\nb\nc"_s << u"a\nb"_s + note;

@@ -1,5 +1,5 @@
 #include "SideWindowProbe.h"
-#include "dialogs/HelpText.h"
+#include "dialogs/HelpLimits.h"
 #include "dialogs/SideWindows.h"
 #include "dialogs/helpme.h"
 
@@ -73,7 +73,7 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<qsizetype>("count");
         QTest::addColumn<bool>("cut");
-        const qsizetype most = helpme::mostLines;
+        const qsizetype most = HelpLimits::mostLines;
         // A file of n line breaks holds n + 1 lines, the last one empty.
         QTest::newRow("newlines, one line short") << QByteArray("\n") << most - 1 << false;
         QTest::newRow("newlines, a few lines over") << QByteArray("\n") << most + 5 << true;
@@ -97,8 +97,8 @@ private slots:
             QCOMPARE(lines.size(), count + 1);
             return;
         }
-        const QString note = HelpText::tooManyLinesNote(helpme::mostLines).mid(2);
-        QCOMPARE(lines.size(), helpme::mostLines + 2);
+        const QString note = HelpLimits::tooManyLinesNote(HelpLimits::mostLines).mid(2);
+        QCOMPARE(lines.size(), HelpLimits::mostLines + 2);
         QCOMPARE(lines.last(), note);
         QCOMPARE(lines[lines.size() - 2], QString());
         QCOMPARE(lines[lines.size() - 3], QString::fromUtf8(line).trimmed());

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (qsizetype(size) <= limit) {
         if (text != HelpText::decode(bytes, HelpText::Ending::Complete))
             std::abort();
-    } else if (!text.endsWith(HelpFile::cutShortNote())) {
+    } else if (!text.endsWith(HelpLimits::cutShortNote())) {
         std::abort();
     }
     return 0;

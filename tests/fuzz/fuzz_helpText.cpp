@@ -38,7 +38,7 @@ void check(const QString& text)
         std::abort();
     // Cutting keeps the beginning of what breaking gives, and says so.
     const QString kept = HelpText::shapeForView(text, longest, most);
-    const QString note = HelpText::tooManyLinesNote(most);
+    const QString note = HelpLimits::tooManyLinesNote(most);
     if (kept != broken) {
         if (!kept.endsWith(note))
             std::abort();

@@ -64,7 +64,7 @@ check_layout() {
     fi
     [[ -x "$program" && "$(file -b "$program")" == ELF* ]] ||
         fail "$name: libexec/vore-trelliq/vore-trelliq is not an executable program"
-    cmp -s "$source_dir/dialogs/Help.txt" "$base/libexec/vore-trelliq/Help.txt" ||
+    cmp -s "$source_dir/data/Help.txt" "$base/libexec/vore-trelliq/Help.txt" ||
         fail "$name: Help.txt beside the executable is not the shipped help text"
     if readelf -d "$program" | grep -E 'RPATH|RUNPATH' >"$work/runpath"; then
         fail "$name: the executable searches libraries in its own paths: $(cat "$work/runpath")"

@@ -96,7 +96,7 @@ private slots:
                 const QPointF offset = QRectF(target).center() - QRectF(display).center();
                 QVERIFY(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2);
             }
-            const QRect confirm = board[Board::confirmArea(6 - row)].rect;
+            const QRect confirm = board[Board::find("ok", 6 - row)].rect;
             QCOMPARE(confirm.size(), QSize(51, 51));
             for (ElementId slot : Board::keyGroup(row))
                 QVERIFY(confirm.intersects(board[slot].rect));

@@ -97,7 +97,7 @@ private:
             return spots[m_random.bounded(int(spots.size()))];
         }
         if (pick < 65)
-            return inside(board[Board::confirmArea(m_random.bounded(6))].rect);
+            return inside(board[Board::find("ok", m_random.bounded(6))].rect);
         if (pick < 66)
             return inside(board[Board::find("kon")].rect);
         if (pick < 67)

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+
+class QWidget;
+class QWindow;
+
+// The one place that knows which window system the game runs on, and that makes the calls Qt has
+// no word for. The rest of the game asks it in plain words. Call any of it once the application
+// object exists.
+namespace WindowSystem {
+
+enum class Kind
+{
+    X11,
+    Wayland,
+    // Qt's offscreen platform, as the tests run, or any other.
+    Other,
+};
+
+// The window system Qt runs on, as its platform plugin names it.
+Kind current();
+
+// Whether the window's mask also cuts what is drawn. An X server cuts the window to its mask for
+// drawing as well as for input; a Wayland compositor takes the mask for input only, so there the
+// key pixels must be painted transparent too.
+bool maskClipsDrawing();
+
+// Whether only the compositor can move a window. Under Wayland it takes the move from the press
+// that starts it, and the move is its own from then on; elsewhere the game moves the window.
+bool compositorMovesWindows();
+
+// Whether a cursor picture goes to the window system with its device pixel ratio, as the
+// buffer's scale (Wayland), rather than as its pixels are (X11); see PegPointers::Scaling.
+bool cursorTakesPictureRatio();
+
+// Moves a top-level window so that the pointer holds it at the grip, a device pixel of the
+// window; the global position is the pointer's as the latest mouse event gives it. Qt places
+// windows, and reports a moving pointer, in device-independent pixels only, which on a scaled
+// screen reach every second device pixel or fewer: the window would lag behind the pointer.
+void followPointer(QWidget& window, QPoint grip, QPointF globalPosition);
+
+// Asks the window manager to give the window no taskbar button of its own. Call it before the
+// window is first shown: the hint is read when the window is mapped. Does nothing where the
+// desktop is not X11.
+void keepOffTaskbar(QWidget& window);
+
+// Ties a side window to the main window. Wayland has no skip-taskbar state: a compositor leaves
+// a window with a parent off the task list. Qt hands the parent to the compositor when the window
+// is mapped, so call it before the window is first shown. On X11 Qt names the parent only for
+// dialogs, so there an ordinary window stays as it was.
+void tieToMainWindow(QWidget& window, QWindow* mainWindow);
+
+// Lets the X library forget the requests Qt made through it. Qt's X11 platform talks to the
+// server through xcb, over a connection it shares with the X library; that library keeps a note
+// of each request of its own until it reads a reply sent after it, and nothing in Qt has it read
+// one, so every native window Qt makes (a message box at each showing, a side window at each
+// opening) would leave a few notes for good. A round trip lets it drop them all. Does nothing
+// where the desktop is not X11.
+void settleXlibRequests();
+
+} // namespace WindowSystem
