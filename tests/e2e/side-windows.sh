@@ -31,6 +31,7 @@ only_window() {
 click_element about
 wait_until 20 "the About dialog opens" window_count_is "$about_title" 1
 about_window=$(windows_titled "$about_title")
+wait_until 10 "the About dialog is in front" on_top "$about_window"
 click_element help
 wait_until 20 "the Help window opens" window_count_is "$help_title" 1
 help_window=$(windows_titled "$help_title")
