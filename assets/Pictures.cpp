@@ -12,6 +12,11 @@ namespace Pictures {
 
 namespace {
 
+QString largeFacePath()
+{
+    return QStringLiteral(":/assets/face@2x.runs");
+}
+
 QImage stored(const QString& path)
 {
     const QResource resource(path);
@@ -53,11 +58,21 @@ QPixmap peg(int colour)
 
 QImage largeFace()
 {
-    const QResource resource(QStringLiteral(":/assets/face@2x.runs"));
+    const QResource resource(largeFacePath());
     const QImage face = RunPicture::expand(QByteArrayView(resource.data(), resource.size()));
     // Only the copy is used from here on; kept, the stored runs would double its memory.
     giveBack(resource.data(), resource.size());
     return face;
+}
+
+bool paintLargeFace(QImage& target, const QRegion& region)
+{
+    const QResource resource(largeFacePath());
+    const bool painted =
+        RunPicture::paint(QByteArrayView(resource.data(), resource.size()), target, region);
+    // Read again only when the window is painted again.
+    giveBack(resource.data(), resource.size());
+    return painted;
 }
 
 QPixmap peg(int colour, qreal ratio)

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPixmap>
 
+class QRegion;
+
 // The pictures built into the program.
 namespace Pictures {
 
@@ -21,6 +23,10 @@ QPixmap peg(int colour);
 // its pixels two by two, filled from the skin drawn at twice the size. Expanded anew on each
 // call; the program's pages it comes from are given back to the system once it is read.
 QImage largeFace();
+// The face at twice the size painted into the region of an image of that size (a window's
+// backing store), straight from the program's stored pixels: nothing is expanded into memory of
+// its own. False when the image is not of that size.
+[[nodiscard]] bool paintLargeFace(QImage& target, const QRegion& region);
 // The peg of a colour number at a device pixel ratio: the peg at twice the size, brought
 // smoothly to the screen's size unless the ratio is 2, with that ratio; the plain peg at ratio
 // 1. Kept in Qt's pixmap cache once made, which may drop it and have it made again.

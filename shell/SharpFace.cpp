@@ -3,6 +3,7 @@
 #include "assets/Pictures.h"
 #include "shell/DevicePixels.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -95,4 +96,18 @@ QImage sharpFace(const QImage& face, qreal ratio)
     QImage sharp = ratio == 2.0 ? Pictures::largeFace() : resampled(face, ratio, pixels);
     sharp.setDevicePixelRatio(ratio);
     return sharp;
+}
+
+bool paintLargeFaceInPlace(QPainter& painter, const QRegion& region)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image ||
+        painter.deviceTransform() != QTransform::fromScale(2, 2))
+        return false;
+    auto& target = static_cast<QImage&>(*device);
+    // Written through another handle, the pixels would not reach the window.
+    if (!target.isDetached())
+        return false;
+    return Pictures::paintLargeFace(target, QTransform::fromScale(2, 2).map(region));
 }
