@@ -12,9 +12,10 @@ namespace Pictures {
 
 namespace {
 
-QString largeFacePath()
+QByteArrayView largeFaceBytes()
 {
-    return QStringLiteral(":/assets/face@2x.runs");
+    const QResource resource(QStringLiteral(":/assets/face@2x.runs"));
+    return {resource.data(), resource.size()};
 }
 
 QImage stored(const QString& path)
@@ -25,11 +26,11 @@ QImage stored(const QString& path)
 
 // Drops the whole pages of read-only program data in the given bytes from memory; read again,
 // they come back from the program's file.
-void giveBack(const uchar* bytes, qint64 size)
+void giveBack(QByteArrayView bytes)
 {
     const auto page = quintptr(sysconf(_SC_PAGESIZE));
-    const quintptr first = (quintptr(bytes) + page - 1) & ~(page - 1);
-    const quintptr end = (quintptr(bytes) + quintptr(size)) & ~(page - 1);
+    const quintptr first = (quintptr(bytes.data()) + page - 1) & ~(page - 1);
+    const quintptr end = (quintptr(bytes.data()) + quintptr(bytes.size())) & ~(page - 1);
     if (end > first)
         madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
 }
@@ -58,21 +59,25 @@ QPixmap peg(int colour)
 
 QImage largeFace()
 {
-    const QResource resource(largeFacePath());
-    const QImage face = RunPicture::expand(QByteArrayView(resource.data(), resource.size()));
+    const QImage face = RunPicture::expand(largeFaceBytes());
     // Only the copy is used from here on; kept, the stored runs would double its memory.
-    giveBack(resource.data(), resource.size());
+    giveBack(largeFaceBytes());
     return face;
 }
 
 bool paintLargeFace(QImage& target, const QRegion& region)
 {
-    const QResource resource(largeFacePath());
-    const bool painted =
-        RunPicture::paint(QByteArrayView(resource.data(), resource.size()), target, region);
+    const bool painted = RunPicture::paint(largeFaceBytes(), target, region);
     // Read again only when the window is painted again.
-    giveBack(resource.data(), resource.size());
+    giveBack(largeFaceBytes());
     return painted;
+}
+
+LargeFaceRows::LargeFaceRows() : Rows(largeFaceBytes()) {}
+
+LargeFaceRows::~LargeFaceRows()
+{
+    giveBack(largeFaceBytes());
 }
 
 QPixmap peg(int colour, qreal ratio)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/RunPicture.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -27,6 +29,17 @@ QImage largeFace();
 // backing store), straight from the program's stored pixels: nothing is expanded into memory of
 // its own. False when the image is not of that size.
 [[nodiscard]] bool paintLargeFace(QImage& target, const QRegion& region);
+// The face at twice the size read a part of a row at a time straight from the program's stored
+// pixels, for resampling it to a screen's size with nothing expanded into memory of its own.
+// The pages read are given back to the system when it goes.
+class LargeFaceRows : public RunPicture::Rows
+{
+public:
+    LargeFaceRows();
+    ~LargeFaceRows();
+    LargeFaceRows(const LargeFaceRows&) = delete;
+    LargeFaceRows& operator=(const LargeFaceRows&) = delete;
+};
 // The peg of a colour number at a device pixel ratio: the peg at twice the size, brought
 // smoothly to the screen's size unless the ratio is 2, with that ratio; the plain peg at ratio
 // 1. Kept in Qt's pixmap cache once made, which may drop it and have it made again.

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QImage>
+#include <vector>
 
 class QRegion;
 
@@ -26,5 +27,33 @@ QImage expand(QByteArrayView bytes);
 // between; false, with the image left as it was, when the bytes are not a stored picture or the
 // image is not of its size.
 [[nodiscard]] bool paint(QByteArrayView bytes, QImage& target, const QRegion& region);
+
+// The stored picture read a part of a row at a time, for drawing it in another form (resampled,
+// say) with no expanded copy of all of it in between. It reads the bytes it was made from, which
+// must outlive it.
+class Rows
+{
+public:
+    // No rows, and a null size, when the bytes are not a stored picture.
+    explicit Rows(QByteArrayView bytes);
+
+    bool isNull() const { return m_size.isEmpty(); }
+    QSize size() const { return m_size; }
+    // The pixels of row y from column left up to column right, not included, into line; the
+    // row and the columns must lie inside the picture.
+    void read(int y, int left, int right, QRgb* line) const;
+
+private:
+    struct Run
+    {
+        qsizetype first;
+        qsizetype length;
+        const char* pixels;
+    };
+
+    QSize m_size;
+    // Every run checked to lie inside the picture after the one before it, with its pixels.
+    std::vector<Run> m_runs;
+};
 
 } // namespace RunPicture

@@ -62,7 +62,7 @@ void Main::paintEvent(QPaintEvent* event)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (ratio == 1.0) {
         painter.drawImage(dirty.topLeft(), m_face, dirty);
-    } else if (ratio != 2.0 || !paintLargeFaceInPlace(painter, event->region())) {
+    } else if (!paintFaceInPlace(painter, m_face)) {
         // Made when a scaled screen first shows the window, and again only on another ratio.
         if (m_sharpFace.isNull() || m_sharpFace.devicePixelRatio() != ratio)
             m_sharpFace = sharpFace(m_face, ratio);

@@ -11,11 +11,11 @@
 QImage sharpFace(const QImage& face, qreal ratio);
 
 class QPainter;
-class QRegion;
 
-// Paints the face at ratio 2 for the region (in device-independent pixels) straight into the
-// image that the painter draws on, where the painter draws on an image with no offset at that
-// ratio, as it does on a top-level window's backing store. A copy of the face at twice the size
-// would cost its 4 MB afresh on every start, and the faulting in of that memory more than the
-// copy itself. False, with nothing painted, where the painter draws elsewhere.
-[[nodiscard]] bool paintLargeFaceInPlace(QPainter& painter, const QRegion& region);
+// Paints the face for the region that the painter may change straight into the image it draws
+// on, where it draws on an image of the face's size at its device pixel ratio with no offset, as
+// it does on a top-level window's backing store: from the stored runs at ratio 2, resampled from
+// them at other ratios, with no copy of the face at either size in between. Such a copy would
+// cost its megabytes afresh on every start, and the faulting in of that memory more than making
+// it. False, with nothing painted, where the painter draws elsewhere.
+[[nodiscard]] bool paintFaceInPlace(QPainter& painter, const QImage& face);

@@ -3,6 +3,8 @@
 #include "shell/SharpFace.h"
 #include "shell/SkinShape.h"
 
+#include <QPaintEngine>
+#include <QPainter>
 #include <QTest>
 #include <QTransform>
 #include <algorithm>
@@ -43,6 +45,34 @@ private slots:
             const auto* line = reinterpret_cast<const QRgb*>(sharp.constScanLine(y));
             for (int x = 0; x < sharp.width(); ++x)
                 wrong += qAlpha(line[x]) != shape.constScanLine(y)[x];
+        }
+        QCOMPARE(wrong, 0);
+    }
+
+    // Painted straight into a window's backing store, the face is what the copy shows, on just
+    // the device pixels that the paint event may change.
+    void paintsInPlaceOnlyWhereAsked_data() { ratios_data(); }
+    void paintsInPlaceOnlyWhereAsked()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
+        const QImage sharp = sharpFace(Pictures::face(), ratio);
+        QImage store(pixels, QImage::Format_ARGB32_Premultiplied);
+        store.fill(Qt::green);
+        store.setDevicePixelRatio(ratio);
+        const QRegion asked = QRegion(40, 500, 48, 48) + QRect(300, 0, 200, 300);
+        {
+            QPainter painter(&store);
+            painter.paintEngine()->setSystemClip(asked);
+            QVERIFY(paintFaceInPlace(painter, Pictures::face()));
+        }
+        int wrong = 0;
+        for (int y = 0; y < pixels.height(); ++y) {
+            for (int x = 0; x < pixels.width(); ++x) {
+                const QRgb expected =
+                    asked.contains(QPoint(x, y)) ? sharp.pixel(x, y) : 0xFF00FF00u;
+                wrong += store.pixel(x, y) != expected;
+            }
         }
         QCOMPARE(wrong, 0);
     }
