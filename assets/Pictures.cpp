@@ -57,25 +57,13 @@ QPixmap peg(int colour)
     return picture;
 }
 
-QImage largeFace()
+const RunPicture::Rows& largeFace()
 {
-    const QImage face = RunPicture::expand(largeFaceBytes());
-    // Only the copy is used from here on; kept, the stored runs would double its memory.
-    giveBack(largeFaceBytes());
-    return face;
+    static const RunPicture::Rows rows(largeFaceBytes());
+    return rows;
 }
 
-bool paintLargeFace(QImage& target, const QRegion& region)
-{
-    const bool painted = RunPicture::paint(largeFaceBytes(), target, region);
-    // Read again only when the window is painted again.
-    giveBack(largeFaceBytes());
-    return painted;
-}
-
-LargeFaceRows::LargeFaceRows() : Rows(largeFaceBytes()) {}
-
-LargeFaceRows::~LargeFaceRows()
+void giveBackLargeFace()
 {
     giveBack(largeFaceBytes());
 }

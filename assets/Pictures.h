@@ -22,24 +22,12 @@ QPixmap peg(int colour);
 // read only when first asked for, so a screen of ratio 1 never touches them.
 
 // The face at twice the size, as a screen of ratio 2 shows it: the plain face's outline, each of
-// its pixels two by two, filled from the skin drawn at twice the size. Expanded anew on each
-// call; the program's pages it comes from are given back to the system once it is read.
-QImage largeFace();
-// The face at twice the size painted into the region of an image of that size (a window's
-// backing store), straight from the program's stored pixels: nothing is expanded into memory of
-// its own. False when the image is not of that size.
-[[nodiscard]] bool paintLargeFace(QImage& target, const QRegion& region);
-// The face at twice the size read a part of a row at a time straight from the program's stored
-// pixels, for resampling it to a screen's size with nothing expanded into memory of its own.
-// The pages read are given back to the system when it goes.
-class LargeFaceRows : public RunPicture::Rows
-{
-public:
-    LargeFaceRows();
-    ~LargeFaceRows();
-    LargeFaceRows(const LargeFaceRows&) = delete;
-    LargeFaceRows& operator=(const LargeFaceRows&) = delete;
-};
+// its pixels two by two, filled from the skin drawn at twice the size. Read in place from the
+// program's stored pixels, so nothing is expanded into memory of its own unless asked for.
+const RunPicture::Rows& largeFace();
+// Gives the pages of the large face read so far back to the system; read again, they come back
+// from the program's file. Kept, they would stay in memory for the rest of the game.
+void giveBackLargeFace();
 // The peg of a colour number at a device pixel ratio: the peg at twice the size, brought
 // smoothly to the screen's size unless the ratio is 2, with that ratio; the plain peg at ratio
 // 1. Kept in Qt's pixmap cache once made, which may drop it and have it made again.

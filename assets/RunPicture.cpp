@@ -105,37 +105,31 @@ void Rows::read(int y, int left, int right, QRgb* line) const
     std::fill(line + (done - begin), line + (end - begin), 0);
 }
 
-namespace {
-
-void paintRect(const Rows& rows, QImage& target, const QRect& rect)
+void Rows::paintRect(QImage& target, const QRect& rect) const
 {
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        rows.read(y, rect.left(), rect.right() + 1,
-                  reinterpret_cast<QRgb*>(target.scanLine(y)) + rect.left());
+        read(y, rect.left(), rect.right() + 1,
+             reinterpret_cast<QRgb*>(target.scanLine(y)) + rect.left());
 }
 
-} // namespace
-
-bool paint(QByteArrayView bytes, QImage& target, const QRegion& region)
+bool Rows::paint(QImage& target, const QRegion& region) const
 {
-    const Rows rows(bytes);
-    if (rows.isNull() || target.size() != rows.size() || target.depth() != 32)
+    if (isNull() || target.size() != m_size || target.depth() != 32)
         return false;
-    const QRect whole(QPoint(0, 0), rows.size());
+    const QRect whole(QPoint(0, 0), m_size);
     for (const QRect& rect : region)
-        paintRect(rows, target, rect.intersected(whole));
+        paintRect(target, rect.intersected(whole));
     return true;
 }
 
-QImage expand(QByteArrayView bytes)
+QImage Rows::expand() const
 {
-    const Rows rows(bytes);
-    if (rows.isNull())
+    if (isNull())
         return {};
-    QImage image(rows.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(m_size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return {};
-    paintRect(rows, image, image.rect());
+    paintRect(image, image.rect());
     return image;
 }
 

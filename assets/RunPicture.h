@@ -18,19 +18,9 @@ namespace RunPicture {
 // The picture in the stored form; every pixel that is not fully opaque counts as transparent.
 QByteArray encode(const QImage& image);
 
-// The stored picture expanded into an image of its own; a null image when the bytes are not a
-// stored picture.
-QImage expand(QByteArrayView bytes);
-
-// The stored picture painted into the region of an image of its size with 32-bit pixels (a
-// window's backing store, say), its transparent pixels as 0, with no image of its own in
-// between; false, with the image left as it was, when the bytes are not a stored picture or the
-// image is not of its size.
-[[nodiscard]] bool paint(QByteArrayView bytes, QImage& target, const QRegion& region);
-
-// The stored picture read a part of a row at a time, for drawing it in another form (resampled,
-// say) with no expanded copy of all of it in between. It reads the bytes it was made from, which
-// must outlive it.
+// The stored picture read in place, where the bytes lie, which must outlive it: expanded, painted
+// into part of an image, or read a part of a row at a time for drawing it in another form
+// (resampled, say) with no expanded copy of all of it in between.
 class Rows
 {
 public:
@@ -39,11 +29,20 @@ public:
 
     bool isNull() const { return m_size.isEmpty(); }
     QSize size() const { return m_size; }
-    // The pixels of row y from column left up to column right, not included, into line; the
-    // row and the columns must lie inside the picture.
+
+    // The pixels of row y from column left up to column right, not included, into line,
+    // transparent ones as 0; the row and the columns must lie inside the picture.
     void read(int y, int left, int right, QRgb* line) const;
+    // The picture in an image of its own; a null image when there are no rows.
+    QImage expand() const;
+    // The picture painted into the region of an image of its size with 32-bit pixels (a
+    // window's backing store, say); false, with the image left as it was, when there are no
+    // rows or the image is not of the picture's size.
+    [[nodiscard]] bool paint(QImage& target, const QRegion& region) const;
 
 private:
+    void paintRect(QImage& target, const QRect& rect) const;
+
     struct Run
     {
         qsizetype first;

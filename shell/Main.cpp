@@ -62,12 +62,11 @@ void Main::paintEvent(QPaintEvent* event)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (ratio == 1.0) {
         painter.drawImage(dirty.topLeft(), m_face, dirty);
-    } else if (!paintFaceInPlace(painter, m_face)) {
+    } else {
         // Made when a scaled screen first shows the window, and again only on another ratio.
-        if (m_sharpFace.isNull() || m_sharpFace.devicePixelRatio() != ratio)
-            m_sharpFace = sharpFace(m_face, ratio);
-        // Whole, on device pixels; the paint event's clip keeps it to what needs painting.
-        painter.drawImage(QPoint(0, 0), m_sharpFace);
+        if (!m_sharpFace || m_sharpFace->ratio() != ratio)
+            m_sharpFace.emplace(m_face, ratio);
+        m_sharpFace->paint(painter);
     }
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (const Element& element : m_board.elements()) {

@@ -3,6 +3,7 @@
 #include "game/Board.h"
 #include "game/Game.h"
 #include "pegs/Hand.h"
+#include "shell/SharpFace.h"
 #include "shell/SkinDrag.h"
 
 #include <QImage>
@@ -58,7 +59,7 @@ private:
     // The skin as painted, its key transparent; also the picture the palette reads.
     QImage m_face;
     // The face from the skin at twice the size, on a screen whose ratio is above 1; none before.
-    QImage m_sharpFace;
+    std::optional<SharpFace> m_sharpFace;
     Board m_board;
     Game m_game;
     Hand m_hand;

@@ -8,11 +8,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QImage image = RunPicture::expand(bytes);
+    const QImage image = RunPicture::Rows(bytes).expand();
     if (image.isNull())
         return 0;
     // Stored again and read back, a picture it accepts keeps its opaque pixels and no others.
-    const QImage again = RunPicture::expand(RunPicture::encode(image));
+    const QImage again = RunPicture::Rows(RunPicture::encode(image)).expand();
     const auto* read = reinterpret_cast<const QRgb*>(image.constBits());
     const auto* kept = reinterpret_cast<const QRgb*>(again.constBits());
     for (qsizetype i = 0; i < qsizetype(image.width()) * image.height(); ++i) {

@@ -31,7 +31,7 @@ private slots:
         QFETCH(qreal, ratio);
         QFETCH(QSize, pixels);
         const QImage face = Pictures::face();
-        const QImage sharp = sharpFace(face, ratio);
+        const QImage sharp = SharpFace(face, ratio).image();
         QCOMPARE(sharp.size(), pixels);
         QCOMPARE(sharp.devicePixelRatio(), ratio);
         QImage shape(pixels, QImage::Format_Grayscale8);
@@ -56,7 +56,8 @@ private slots:
     {
         QFETCH(qreal, ratio);
         QFETCH(QSize, pixels);
-        const QImage sharp = sharpFace(Pictures::face(), ratio);
+        SharpFace face(Pictures::face(), ratio);
+        const QImage sharp = face.image();
         QImage store(pixels, QImage::Format_ARGB32_Premultiplied);
         store.fill(Qt::green);
         store.setDevicePixelRatio(ratio);
@@ -64,7 +65,7 @@ private slots:
         {
             QPainter painter(&store);
             painter.paintEngine()->setSystemClip(asked);
-            QVERIFY(paintFaceInPlace(painter, Pictures::face()));
+            QVERIFY(face.paintInPlace(painter));
         }
         int wrong = 0;
         for (int y = 0; y < pixels.height(); ++y) {
@@ -80,7 +81,7 @@ private slots:
     void showsTheLargeSkinAsItIsAtRatio2()
     {
         const QImage large = committedLargeSkin();
-        const QImage sharp = sharpFace(Pictures::face(), 2.0);
+        const QImage sharp = SharpFace(Pictures::face(), 2.0).image();
         int unlike = 0;
         for (int y = 0; y < sharp.height(); ++y) {
             for (int x = 0; x < sharp.width(); ++x) {
