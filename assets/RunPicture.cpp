@@ -22,7 +22,9 @@ struct StoredRun
     quint32 length;
 };
 
-constexpr quint32 largestSide = 16384;
+// Room for the face drawn at four times the size. The transparent part costs no stored bytes, so
+// a header of a few bytes may ask for a picture of this side squared: 64 MB when expanded.
+constexpr quint32 largestSide = 4096;
 
 } // namespace
 

@@ -14,7 +14,8 @@ screen_width=$((output_width + 16)) screen_height=$((output_height + 16))
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/weston.sh"
 
-readonly socket=wayland-input
+# Its own name, so that both scales may run at once.
+readonly socket=wayland-input-$$
 
 start_x_server
 # weston heeds the pointer only once it has entered weston's window after that opened.

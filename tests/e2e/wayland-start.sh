@@ -9,7 +9,7 @@ source "$(dirname "$0")/weston.sh"
 
 skin_file=$(dirname "$0")/../../assets/skin.bmp
 readonly skin_file
-readonly socket=wayland-e2e
+readonly socket=wayland-e2e-$$
 readonly title='Vore TRELLIQ'
 
 # Nothing here may reach an X server: the game must not fall back to one, nor a failure
