@@ -5,6 +5,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -173,8 +174,9 @@ void SharpFace::paint(QImage& target, const QRegion& region)
         for (const QRect& rect : region)
             paintResampled(target, rect);
     }
-    // Read again only when the window is painted again.
-    Pictures::giveBackLargeFace();
+    // Read again only when the window is painted again. Given back once control is back in the
+    // event loop, after the window has been flushed, so the new pixels do not wait for it.
+    QTimer::singleShot(0, &Pictures::giveBackLargeFace);
 }
 
 // The large face brought to the device's size by bilinear sampling, and its outline made that of
