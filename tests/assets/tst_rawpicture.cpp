@@ -1,7 +1,6 @@
 #include "assets/RawPicture.h"
 #include "assets/RunPicture.h"
 
-#include <QRegion>
 #include <QTest>
 
 namespace {
@@ -81,17 +80,6 @@ private slots:
                             words({pixels[1], pixels[2], pixels[3], pixels[5]}));
         picture.setPixel(1, 1, 0);
         QCOMPARE(RunPicture::Rows(bytes).expand(), picture);
-        // Painted into a region only, whatever the target's row length: the rest stays.
-        QImage target(3, 2, QImage::Format_RGB32);
-        target.fill(Qt::white);
-        QVERIFY(RunPicture::Rows(bytes).paint(target, QRegion(0, 1, 2, 1) + QRect(2, 0, 9, 1)));
-        QImage expected = target.copy();
-        expected.fill(Qt::white);
-        for (const QPoint pixel : {QPoint(0, 1), QPoint(1, 1), QPoint(2, 0)})
-            expected.setPixel(pixel, picture.pixel(pixel));
-        QCOMPARE(target, expected);
-        QImage wrongSize(2, 2, QImage::Format_RGB32);
-        QVERIFY(!RunPicture::Rows(bytes).paint(wrongSize, QRegion(wrongSize.rect())));
     }
 
     void malformedRunsGiveNoPicture_data()
