@@ -4,7 +4,8 @@
 # reach the game through weston. The player picks pegs (the pointer shows them at the board pegs'
 # size, and presses on the edge pixels of tray pixels take the colour shown), drops them,
 # confirms a row, drags the window with either button, cancels the close question with Escape,
-# and opens About and Help, whose maximise button leaves the game running.
+# and opens About and Help in title bars of their own: close only, dragged, and About brought
+# back to the front with the keyboard by its button.
 # One game start.
 readonly scale=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER SCALE}
 readonly output_width=$((1024 * scale)) output_height=$((768 * scale))
@@ -220,39 +221,61 @@ wait_until 20 "the close question opens" side_window_opens
 wait_until 20 "the close question closes on Escape" closes_on Escape
 alive
 
-# side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, within the frame of
-# Qt's own title bar (3 pixels round, 30 more at the top).
+# side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, under the title bar
+# it paints itself, 37 pixels high: weston draws none.
 side_window_at_size() {
     alive
     side_window_opens || return 1
     read -r sx sy sw sh <<<"$side"
-    ((sw == ($1 + 6) * scale && sh == ($2 + 33) * scale))
+    ((sw == $1 * scale && sh == ($2 + 37) * scale))
+}
+# bar_click X: a click on the side window's title bar, X pixels left of its right end.
+bar_click() {
+    xdotool mousemove "$((sx + sw - $1 * scale))" "$((sy + 18 * scale))" click 1 sleep 0.3
+}
+# A click on the game where the side window does not lie, which gives the game the keyboard.
+click_game_beside_side_window() {
+    local hole var x y
+    for hole in i61 i14; do
+        var=centre_$hole
+        read -r x y <<<"${!var}"
+        ((win_x + x < sx || win_x + x >= sx + sw || win_y + y < sy || win_y + y >= sy + sh)) &&
+            device_click "$x" "$y" && return
+    done
+    fail "the side window at ($sx, $sy) covers both holes the game is clicked on"
 }
 
-# About and Help: maximise on Qt's own title bar leaves the window at its size, and the game
-# running also once the window draws again (the OK button lit under the pointer, the caret moved
-# by a click in the text); Escape closes About, the close button Help.
-for opening in "about 385 241 330 222 hover" "help 465 369 232 184 click"; do
-    read -r button inner_width inner_height touch_x touch_y touch <<<"$opening"
-    click_centre "$button"
-    wait_until 20 "$button opens at its size" side_window_at_size "$inner_width" "$inner_height"
-    # The title bar's buttons sit at fixed places from its right end.
-    xdotool mousemove "$((sx + sw - 39 * scale))" "$((sy + 14 * scale))" click 1 sleep 0.3
-    wait_until 20 "$button is back at its size after maximise" \
-        side_window_at_size "$inner_width" "$inner_height"
-    xdotool mousemove "$((sx + (3 + touch_x) * scale))" "$((sy + (30 + touch_y) * scale))"
-    [[ "$touch" == hover ]] || xdotool click 1
-    sleep 0.5
-    wait_until 20 "$button is back at its size after maximise" \
-        side_window_at_size "$inner_width" "$inner_height"
-    if [[ "$button" == about ]]; then
-        wait_until 20 "About closes on Escape" closes_on Escape
-    else
-        xdotool mousemove "$((sx + sw - 16 * scale))" "$((sy + 14 * scale))" click 1
-        wait_until 20 "Help closes with its close button" side_window_closed
-    fi
-done
+# About's bar has a close control and nothing else: presses where Qt's own bar has minimise and
+# maximise leave it as it is. A drag on the bar moves it. Pressed again once the game has the
+# keyboard, About comes back to the front with the keyboard: Escape closes it. Help closes with
+# its close control.
+click_centre about
+wait_until 20 "About opens at its size" side_window_at_size 385 241
+about_shot=$shot
+bar_click 62
+bar_click 39
+park_shot
+[[ -z "$(changed_box "$about_shot" "$shot")" ]] ||
+    fail "a press on About's bar beside its close control changed the screen"
+dx=$(((sx < output_width / 2 ? 50 : -50) * scale)) dy=$(((sy < output_height / 2 ? 40 : -40) * scale))
+from_x=$sx from_y=$sy
+xdotool mousemove "$((sx + 60 * scale))" "$((sy + 18 * scale))" mousedown 1 sleep 0.2 \
+    mousemove_relative -- "$dx" "$dy" sleep 0.2 mouseup 1
+about_moved() {
+    side_window_at_size 385 241 && ((sx == from_x + dx && sy == from_y + dy))
+}
+wait_until 10 "a drag on About's bar moves it by ($dx, $dy)" about_moved
+click_game_beside_side_window
+click_centre about
+sleep 0.5
+wait_until 20 "About is shown again" side_window_at_size 385 241
+xdotool key Escape
+wait_until 20 "About, pressed again, takes the keyboard and closes on Escape" side_window_closed
+click_centre help
+wait_until 20 "Help opens at its size" side_window_at_size 465 369
+bar_click 19
+wait_until 20 "Help closes with its close control" side_window_closed
 
 alive
 ! grep -q 'Protocol error' "$work/game.err" || fail "the compositor reported a protocol error"
-echo "x$scale: picked, dropped, confirmed, dragged, cancelled, About and Help survive maximise"
+echo "x$scale: picked, dropped, confirmed, dragged, cancelled; About and Help in bars of their own"
