@@ -1,5 +1,6 @@
 #include "dialogs/SideWindowTitleBar.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -95,12 +96,21 @@ void SideWindowTitleBar::mousePressEvent(QMouseEvent* event)
         update();
         return;
     }
-    // The compositor moves the window until the button is let go.
-    window()->windowHandle()->startSystemMove();
+    m_movePressedAt = event->position().toPoint();
 }
 
 void SideWindowTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
+    // The move starts once the pointer has moved with the button held, so that a click on the
+    // bar leaves the window where it is and hands the compositor no grab. The compositor then
+    // moves the window until the button is let go.
+    if (m_movePressedAt && (event->buttons() & Qt::LeftButton) &&
+        (event->position().toPoint() - *m_movePressedAt).manhattanLength() >=
+            QApplication::startDragDistance()) {
+        m_movePressedAt.reset();
+        window()->windowHandle()->startSystemMove();
+        return;
+    }
     const bool over = closeControl().contains(event->position().toPoint());
     if (over != m_closeUnderPointer) {
         m_closeUnderPointer = over;
@@ -110,7 +120,10 @@ void SideWindowTitleBar::mouseMoveEvent(QMouseEvent* event)
 
 void SideWindowTitleBar::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !m_closePressed)
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_movePressedAt.reset();
+    if (!m_closePressed)
         return;
     m_closePressed = false;
     update();

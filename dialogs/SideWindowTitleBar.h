@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 // The title bar that a side window paints itself where the window system draws none: the
 // window's title and a close control, in the look of the desktop's own dialogs. A press on the
@@ -26,5 +27,7 @@ private:
 
     // The close control closes the window when the press that began on it ends on it.
     bool m_closePressed = false;
+    // Where a press on the rest of the bar began, until it ends or starts a move.
+    std::optional<QPoint> m_movePressedAt;
     bool m_closeUnderPointer = false;
 };
