@@ -75,9 +75,10 @@ changed_box() {
         2>/dev/null |
         awk -F'[x+]' '$1 > 0 {print $3, $4, $1, $2}'
 }
-# device_click X Y [BUTTON]: a click on a device pixel of the game's window.
+# device_click X Y [BUTTON]: a click on a device pixel of the game's window, once the compositor
+# has seen the pointer there (GNOME's may hand on a press before the motion that led to it).
 device_click() {
-    xdotool mousemove "$((win_x + $1))" "$((win_y + $2))" click "${3:-1}"
+    xdotool mousemove "$((win_x + $1))" "$((win_y + $2))" sleep 0.2 click "${3:-1}" sleep 0.3
 }
 click_centre() {
     local var=centre_$1
@@ -167,25 +168,15 @@ side_window_at_size() {
     read -r sx sy sw sh <<<"$side"
     ((sw == $1 * scale && sh == ($2 + 37) * scale))
 }
-# tap X Y: a click on a pixel of the output, once the compositor has seen the pointer there
-# (GNOME's may hand on a press before the motion that led to it).
-tap() {
-    xdotool mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.3
-}
-tap_element() {
-    local var=centre_$1 x y
-    read -r x y <<<"${!var}"
-    tap "$((win_x + x))" "$((win_y + y))"
-}
 # bar_tap X: a click on the side window's title bar, X pixels left of its right end.
 bar_tap() {
-    tap "$((sx + sw - $1 * scale))" "$((sy + 18 * scale))"
+    device_click "$((sx + sw - $1 * scale - win_x))" "$((sy + 18 * scale - win_y))"
 }
 # About's bar has a close control and nothing else: presses where Qt's own bar has minimise and
 # maximise leave it as it is. A drag on the bar moves it. Pressed again once the game has the
 # keyboard, About comes back to the front with the keyboard: Escape closes it. Help closes with
 # its close control.
-tap_element about
+click_centre about
 wait_until 20 "About opens at its size" side_window_at_size 385 241
 about_shot=$shot
 bar_tap 62
@@ -208,12 +199,12 @@ about_moved() {
 wait_until 10 "a drag on About's bar moves it by ($dx, $dy)" about_moved
 # A click on an empty hole of the first row gives the game the keyboard (GNOME's compositor;
 # weston leaves it with the side window).
-tap_element i14
-tap_element about
+click_centre i14
+click_centre about
 wait_until 20 "About is shown again" side_window_at_size 385 241
 xdotool key Escape
 wait_until 20 "About, pressed again, takes the keyboard and closes on Escape" side_window_closed
-tap_element help
+click_centre help
 wait_until 20 "Help opens at its size" side_window_at_size 465 369
 bar_tap 19
 wait_until 20 "Help closes with its close control" side_window_closed
