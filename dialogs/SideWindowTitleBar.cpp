@@ -10,11 +10,17 @@
 namespace {
 
 // The colours of GNOME's dialogs, read from one under the same compositor.
-constexpr QRgb highlight = 0xF9F8F8;
-constexpr QRgb gradientTop = 0xE1DEDB;
-constexpr QRgb gradientBottom = 0xDAD6D2;
-constexpr QRgb border = 0xBFB8B1;
-constexpr QRgb text = 0x2E3436;
+struct Look
+{
+    QRgb highlight; // the bar's top row
+    QRgb gradientTop;
+    QRgb gradientBottom;
+    QRgb border; // the bar's bottom row
+    QRgb text;
+};
+constexpr Look active{0xF9F8F8, 0xE1DEDB, 0xDAD6D2, 0xBFB8B1, 0x2E3436};
+// While another window has the keyboard.
+constexpr Look backdrop{0xF6F5F4, 0xF6F5F4, 0xF6F5F4, 0xD5D0CC, 0x929595};
 // The close control's round ground while the pointer is over it, and while it is pressed.
 constexpr QRgb hoverGround = 0xCFCAC4;
 constexpr QRgb pressedGround = 0xBAB3AC;
@@ -36,7 +42,7 @@ SideWindowTitleBar::SideWindowTitleBar(QWidget& window) : QWidget(&window)
 
 bool SideWindowTitleBar::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() == QEvent::WindowTitleChange)
+    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ActivationChange)
         update();
     else if (event->type() == QEvent::Resize)
         resize(parentWidget()->width(), barHeight);
@@ -51,13 +57,14 @@ QRect SideWindowTitleBar::closeControl() const
 
 void SideWindowTitleBar::paintEvent(QPaintEvent*)
 {
+    const Look& look = window()->isActiveWindow() ? active : backdrop;
     QPainter painter(this);
     QLinearGradient ground(0, 1, 0, barHeight - 1);
-    ground.setColorAt(0, QColor::fromRgb(gradientTop));
-    ground.setColorAt(1, QColor::fromRgb(gradientBottom));
+    ground.setColorAt(0, QColor::fromRgb(look.gradientTop));
+    ground.setColorAt(1, QColor::fromRgb(look.gradientBottom));
     painter.fillRect(0, 1, width(), barHeight - 2, ground);
-    painter.fillRect(0, 0, width(), 1, QColor::fromRgb(highlight));
-    painter.fillRect(0, barHeight - 1, width(), 1, QColor::fromRgb(border));
+    painter.fillRect(0, 0, width(), 1, QColor::fromRgb(look.highlight));
+    painter.fillRect(0, barHeight - 1, width(), 1, QColor::fromRgb(look.border));
 
     const QRect control = closeControl();
     // The title is centred on the bar, and kept clear of the control on either side.
@@ -66,7 +73,7 @@ void SideWindowTitleBar::paintEvent(QPaintEvent*)
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 11 / 9);
     painter.setFont(title);
-    painter.setPen(QColor::fromRgb(text));
+    painter.setPen(QColor::fromRgb(look.text));
     const QRect titleBox(margin, 0, width() - 2 * margin, barHeight - 1);
     painter.drawText(titleBox, Qt::AlignCenter,
                      painter.fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight,
@@ -79,7 +86,7 @@ void SideWindowTitleBar::paintEvent(QPaintEvent*)
             QColor::fromRgb(m_closePressed && m_closeUnderPointer ? pressedGround : hoverGround));
         painter.drawEllipse(control);
     }
-    painter.setPen(QPen(QColor::fromRgb(text), 2));
+    painter.setPen(QPen(QColor::fromRgb(look.text), 2));
     const QPointF centre = QRectF(control).center();
     painter.drawLine(centre + QPointF(-crossHalf, -crossHalf),
                      centre + QPointF(crossHalf, crossHalf));
