@@ -44,8 +44,6 @@ bool SideWindowTitleBar::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ActivationChange)
         update();
-    else if (event->type() == QEvent::Resize)
-        resize(parentWidget()->width(), barHeight);
     return false;
 }
 

@@ -4,12 +4,13 @@
 #include <optional>
 
 // The title bar that a side window paints itself where the window system draws none: the
-// window's title and a close control, in the look of the desktop's own dialogs. A press on the
+// window's title and a close control, in the look of the desktop's own dialogs. A drag on the
 // bar moves the window; there is nothing to minimise, maximise or resize.
 class SideWindowTitleBar : public QWidget
 {
 public:
-    // Lies across the top of the window, which it follows for its title.
+    // Lies across the top of the window, which is as wide as it stays, and follows its title
+    // and whether it has the keyboard.
     explicit SideWindowTitleBar(QWidget& window);
 
     static constexpr int barHeight = 37;
