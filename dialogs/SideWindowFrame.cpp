@@ -1,6 +1,7 @@
 #include "dialogs/SideWindowFrame.h"
 
 #include "assets/Pictures.h"
+#include "dialogs/SideWindowTitleBar.h"
 #include "platform/WindowSystem.h"
 
 #include <QEvent>
@@ -11,12 +12,12 @@
 
 namespace {
 
-// Qt draws its own title bar where the compositor draws none (weston), with minimise and
-// maximise buttons whatever the window asks for. Once a fixed-size window has taken a maximised
-// state, its next frame has a size the compositor did not configure, and the compositor ends the
-// connection, and the game with it; asking to leave the state again does not help, as the
-// compositor still expects that one frame. The window is taken down before it draws again and
-// shown anew, in its normal state.
+// A Wayland compositor may still put a side window in a maximised state: through a key of its
+// own, or through Qt's own title bar, which has a maximise button whatever the window asks for.
+// Once a fixed-size window has taken a maximised state, its next frame has a size the compositor
+// did not configure, and the compositor ends the connection, and the game with it; asking to leave
+// the state again does not help, as the compositor still expects that one frame. The window is
+// taken down before it draws again and shown anew, in its normal state.
 class KeepsItsSize : public QObject
 {
 public:
@@ -39,18 +40,30 @@ public:
 
 } // namespace
 
-void frameSideWindow(QWidget& window, QSize innerSize)
+QWidget& frameSideWindow(QWidget& window, QSize innerSize)
 {
-    // An ordinary window, not a dialog: on X11 Qt makes a dialog with no parent transient for an
-    // unmapped window of its own, and GNOME's window manager then drops the skip-taskbar state
-    // that keepOffTaskbar sets. An ordinary window keeps it, and nothing holds it above the game.
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
     window.setAttribute(Qt::WA_DeleteOnClose);
-    window.setFixedSize(innerSize);
     window.setWindowIcon(Pictures::applicationIcon());
     WindowSystem::keepOffTaskbar(window);
     window.installEventFilter(new KeepsItsSize(&window));
+    if (!WindowSystem::windowsDrawTheirTitleBars()) {
+        // An ordinary window, not a dialog: on X11 Qt makes a dialog with no parent transient
+        // for an unmapped window of its own, and GNOME's window manager then drops the
+        // skip-taskbar state that keepOffTaskbar sets. An ordinary window keeps it, and nothing
+        // holds it above the game.
+        window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint);
+        window.setFixedSize(innerSize);
+        return window;
+    }
+    // Qt's own title bar would offer minimise and maximise; the window goes without it and
+    // paints one with a close control only.
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.setFixedSize(innerSize.width(), SideWindowTitleBar::barHeight + innerSize.height());
+    new SideWindowTitleBar(window);
+    auto* inner = new QWidget(&window);
+    inner->setGeometry(QRect(QPoint(0, SideWindowTitleBar::barHeight), innerSize));
+    return *inner;
 }
 
 void centreOnPrimaryScreen(QWidget& window)

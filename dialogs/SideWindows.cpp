@@ -9,17 +9,6 @@
 
 namespace {
 
-void bringToFront(QWidget& window)
-{
-    // show() leaves a window that the window manager minimised where it is; with no taskbar
-    // button, the player could then find it only by cycling through the windows.
-    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    window.show();
-    window.raise();
-    window.activateWindow();
-    WindowSystem::settleXlibRequests();
-}
-
 // The windows delete themselves on close, which clears these pointers.
 QPointer<frmAbout> aboutInstance;
 QPointer<helpme> helpInstance;
@@ -32,7 +21,7 @@ void showAboutDialog(QWindow* gameWindow)
         aboutInstance = new frmAbout;
         WindowSystem::tieToMainWindow(*aboutInstance, gameWindow);
     }
-    bringToFront(*aboutInstance);
+    WindowSystem::bringToFront(*aboutInstance);
 }
 
 void showHelpWindow(QWindow* gameWindow)
@@ -46,5 +35,5 @@ void showHelpWindow(QWindow* gameWindow, const QByteArray& folder)
         helpInstance = new helpme(folder);
         WindowSystem::tieToMainWindow(*helpInstance, gameWindow);
     }
-    bringToFront(*helpInstance);
+    WindowSystem::bringToFront(*helpInstance);
 }

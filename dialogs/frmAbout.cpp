@@ -74,11 +74,11 @@ void shrinkUntilTextFits(QLabel* label)
 frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
-    frameSideWindow(*this, innerSize);
+    m_inner = &frameSideWindow(*this, innerSize);
 
     // Created in tab order: the focus chain follows creation, and OK is first, so it has the
     // focus when the dialog opens.
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), m_inner);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setGeometry(280, 208, 100, 28);
     // Enter presses the default button; QDialog turns Esc into reject(), which closes, and so
@@ -87,18 +87,18 @@ frmAbout::frmAbout()
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     const QColor black(Qt::black);
-    m_picIcon = makeLabel(this, "picIcon", QRect(8, 8, 68, 68), black);
+    m_picIcon = makeLabel(m_inner, "picIcon", QRect(8, 8, 68, 68), black);
     m_picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_picIcon->setLineWidth(iconBorder);
     m_picIcon->setPixmap(Pictures::applicationIcon().pixmap(iconSize, iconSize));
 
-    m_lblDescription = makeLabel(this, "lblDescription", QRect(8, 83, 371, 110), black);
+    m_lblDescription = makeLabel(m_inner, "lblDescription", QRect(8, 83, 371, 110), black);
     m_lblDescription->setWordWrap(true);
     m_lblDescription->setText(QString::fromUtf8(AboutTexts::description));
 
-    m_lblDisclaimer = makeLabel(this, "lblDisclaimer", QRect(8, 208, 258, 31), black);
-    m_lblTitle = makeLabel(this, "lblTitle", QRect(96, 16, 275, 32), black);
-    m_lblVersion = makeLabel(this, "lblVersion", QRect(96, 52, 277, 15),
+    m_lblDisclaimer = makeLabel(m_inner, "lblDisclaimer", QRect(8, 208, 258, 31), black);
+    m_lblTitle = makeLabel(m_inner, "lblTitle", QRect(96, 16, 275, 32), black);
+    m_lblVersion = makeLabel(m_inner, "lblVersion", QRect(96, 52, 277, 15),
                              palette().color(QPalette::ButtonText));
 
     m_cmdOK->setFocus();
@@ -127,6 +127,7 @@ void frmAbout::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
+    painter.translate(m_inner->mapTo(this, QPoint()));
     for (const SeparatorLine& line : Line1)
         painter.fillRect(line.x1, line.y, line.x2 - line.x1 + 1, line.thickness,
                          QColor::fromRgb(line.colour));

@@ -21,6 +21,8 @@ private:
     void Form_Load();
     void cmdOK_Click();
 
+    // Where the controls lie: the dialog itself, or the area below a title bar of its own.
+    QWidget* m_inner;
     QPushButton* m_cmdOK;
     QLabel* m_picIcon;
     QLabel* m_lblDescription;

@@ -15,12 +15,12 @@ constexpr QSize innerSize(465, 369);
 helpme::helpme(const QByteArray& folder) : m_folder(folder)
 {
     setObjectName(QStringLiteral("helpme"));
-    frameSideWindow(*this, innerSize);
+    QWidget& inner = frameSideWindow(*this, innerSize);
     setWindowTitle(QStringLiteral("Help"));
 
     // Read-only: the file is never written back. Keyboard selection stays on so the reader can
     // move through the text and copy from it.
-    m_text = new QPlainTextEdit(this);
+    m_text = new QPlainTextEdit(&inner);
     m_text->setObjectName(QStringLiteral("text"));
     m_text->setGeometry(QRect(QPoint(0, 0), innerSize));
     m_text->setReadOnly(true);

@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/OwnExecutable.h"
+#include "platform/QtTranslation.h"
 #include "platform/WindowSystem.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,7 @@ QMessageBox::StandardButton runBox(std::unique_ptr<QMessageBox>& box, const QStr
                                    QMessageBox::StandardButtons buttons,
                                    QMessageBox::StandardButton defaultButton)
 {
+    translateQtTexts();
     if (!box) {
         box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QString::fromUtf8(AppInfo::title),
                                             QString(), buttons);

@@ -31,6 +31,24 @@ bool cursorTakesPictureRatio()
     return current() == Kind::Wayland;
 }
 
+void bringToFront(QWidget& window)
+{
+    // A Wayland client cannot raise its own window: it may only ask the compositor to activate
+    // it, and GNOME's (for a minimised window) and sway (always) grant that only with a token
+    // from the player's latest press, which Qt 6.4 does not ask for. Every compositor gives a
+    // newly mapped window the front and the focus, so an open window is taken down and mapped
+    // again; its widgets, and what they show, stay as they are.
+    if (current() == Kind::Wayland && window.isVisible())
+        window.hide();
+    // show() leaves a window that the window manager minimised where it is; with no taskbar
+    // button, the player could then find it only by cycling through the windows.
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    settleXlibRequests();
+}
+
 void tieToMainWindow(QWidget& window, QWindow* mainWindow)
 {
     // Makes the native window, and with it the QWindow.

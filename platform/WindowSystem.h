@@ -41,6 +41,15 @@ bool cursorTakesPictureRatio();
 // screen reach every second device pixel or fewer: the window would lag behind the pointer.
 void followPointer(QWidget& window, QPoint grip, QPointF globalPosition);
 
+// Whether a decorated window must draw its own title bar: under Wayland where the compositor
+// offers to draw none. Qt then draws its own, and gives it minimise and maximise buttons
+// whatever the window's flags ask for.
+bool windowsDrawTheirTitleBars();
+
+// Shows a top-level window and brings it to the front with the keyboard focus, also when it was
+// minimised or lay behind another window.
+void bringToFront(QWidget& window);
+
 // Asks the window manager to give the window no taskbar button of its own. Call it before the
 // window is first shown: the hint is read when the window is mapped. Does nothing where the
 // desktop is not X11.

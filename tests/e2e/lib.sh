@@ -89,12 +89,17 @@ window_manager_running() {
     [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *"window id"* ]]
 }
 
+# A private session bus, which GNOME's window manager needs.
+start_session_bus() {
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
+    dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null 2>&1 &
+    started_pids+=($!)
+    wait_until 10 "the session bus listens" test -S "$work/bus"
+}
+
 start_window_manager() {
     if [[ "${window_manager:-openbox}" == mutter ]]; then
-        export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
-        dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null 2>&1 &
-        started_pids+=($!)
-        wait_until 10 "the session bus listens" test -S "$work/bus"
+        start_session_bus
         XDG_CURRENT_DESKTOP=GNOME mutter --x11 --replace --sm-disable >"$work/wm.log" 2>&1 &
     else
         openbox --sm-disable >"$work/wm.log" 2>&1 &

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # The game under Wayland, played with real input at a whole scale (the third argument): weston
 # runs as a window of a private X server, and the pointer and keys that xdotool gives that server
-# reach the game through weston. The player picks pegs (the pointer shows them at the board pegs'
-# size, and presses on the edge pixels of tray pixels take the colour shown), drops them,
-# confirms a row, drags the window with either button, cancels the close question with Escape,
-# and opens About and Help, whose maximise button leaves the game running.
+# reach the game through weston. About and Help open in title bars of their own (the compositor
+# draws none): close only, dragged by the bar, and About, pressed again once the game has the
+# keyboard, comes back to the front with the keyboard. The player then picks pegs (the pointer
+# shows them at the board pegs' size, and presses on the edge pixels of tray pixels take the
+# colour shown), drops them, confirms a row, drags the window with either button and cancels the
+# close question with Escape. A third argument of mutter runs the side windows' part under
+# GNOME's compositor instead, at scale 1.
 # One game start.
-readonly scale=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER SCALE}
+readonly mode=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER SCALE|mutter}
+compositor=weston scale=$mode
+[[ "$mode" == mutter ]] && compositor=mutter scale=1
+readonly compositor scale
 readonly output_width=$((1024 * scale)) output_height=$((768 * scale))
-# weston's window at the top-left corner, and a margin beside it for the pointer to wait in.
+# The compositor's window at the top-left corner, and a margin beside it for the pointer to wait
+# in.
 # shellcheck disable=SC2034 # read by lib.sh
 screen_width=$((output_width + 16)) screen_height=$((output_height + 16))
 source "$(dirname "$0")/lib.sh"
@@ -18,29 +25,37 @@ source "$(dirname "$0")/weston.sh"
 readonly socket=wayland-input-$$
 
 start_x_server
-# weston heeds the pointer only once it has entered weston's window after that opened.
+# The compositor heeds the pointer only once it has entered its window after that opened.
 xdotool mousemove "$((screen_width - 1))" "$((screen_height - 1))"
-write_weston_config
-weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --scale="$scale" \
-    --socket="$socket" --config="$work/weston.ini" --log="$work/weston.log" \
-    >"$work/weston.out" 2>&1 &
-weston_pid=$!
-started_pids+=("$weston_pid")
-weston_ready() {
-    kill -0 "$weston_pid" 2>/dev/null || fail "weston ended: $(cat "$work/weston.out")"
-    [[ -S "$XDG_RUNTIME_DIR/$socket" ]] &&
-        xwininfo -root -children | grep -q '"Weston Compositor - screen0"'
+if [[ "$compositor" == mutter ]]; then
+    start_session_bus
+    MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 XDG_CURRENT_DESKTOP=GNOME mutter --nested --wayland \
+        --no-x11 --wayland-display "$socket" >"$work/compositor.out" 2>&1 &
+    output_window='"mutter"'
+else
+    write_weston_config
+    weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --scale="$scale" \
+        --socket="$socket" --config="$work/weston.ini" --log="$work/weston.log" \
+        >"$work/compositor.out" 2>&1 &
+    output_window='"Weston Compositor - screen0"'
+fi
+compositor_pid=$!
+started_pids+=("$compositor_pid")
+compositor_ready() {
+    kill -0 "$compositor_pid" 2>/dev/null ||
+        fail "$compositor ended: $(cat "$work/compositor.out")"
+    [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && xwininfo -root -children | grep -q "$output_window"
 }
-wait_until 30 "weston shows its window and listens" weston_ready
+wait_until 30 "$compositor shows its window and listens" compositor_ready
 eval "$("$helpers/skin-probe" facts)"
 eval "$("$helpers/skin-probe" scaled-facts "$scale")"
 
-# The pointer rests in the output's far corner, where weston draws nothing of it, whenever the
-# screen is compared.
+# The pointer rests in the output's far corner, which is painted over, whenever the screen is
+# compared: the compositors draw the pointer where it last was in their window.
 park() {
     xdotool mousemove "$((output_width - 1))" "$((output_height - 1))"
 }
-# output_shot: sets shot to a picture of weston's output, with the corner where the pointer
+# output_shot: sets shot to a picture of the compositor's output, with the corner where the pointer
 # rests painted over in the background's colour. Uncompressed: it is taken often.
 output_shot() {
     shot_count=$((shot_count + 1))
@@ -52,13 +67,18 @@ output_shot() {
     rm -f "$work/shot-$((shot_count - 8)).ppm"
 }
 # changed_box BEFORE AFTER: "x y width height" of what differs between two pictures, or nothing.
+# GNOME's compositor dithers its background anew at each redraw, by one step of a colour.
+like=0
+[[ "$compositor" == mutter ]] && like=1%
 changed_box() {
-    convert "$1" "$2" -compose difference -composite -threshold 0 -format '%@' info: 2>/dev/null |
+    convert "$1" "$2" -compose difference -composite -threshold "$like" -format '%@' info: \
+        2>/dev/null |
         awk -F'[x+]' '$1 > 0 {print $3, $4, $1, $2}'
 }
-# device_click X Y [BUTTON]: a click on a device pixel of the game's window.
+# device_click X Y [BUTTON]: a click on a device pixel of the game's window, once the compositor
+# has seen the pointer there (GNOME's may hand on a press before the motion that led to it).
 device_click() {
-    xdotool mousemove "$((win_x + $1))" "$((win_y + $2))" click "${3:-1}"
+    xdotool mousemove "$((win_x + $1))" "$((win_y + $2))" sleep 0.2 click "${3:-1}" sleep 0.3
 }
 click_centre() {
     local var=centre_$1
@@ -66,24 +86,42 @@ click_centre() {
     device_click "$x" "$y"
 }
 
-# content_box: "x y width height" round what is not the background in the latest picture.
-content_box() {
-    convert "$shot" -transparent "#$background_hex" -format '%@' info: 2>/dev/null |
-        awk -F'[x+]' '$1 > 0 {print $3, $4, $1, $2}'
-}
-# weston draws the pointer at its new place with its next frame.
+# The compositor draws the pointer at its new place with its next frame.
 park_shot() {
     park
     sleep 0.1
     output_shot
 }
-park
+# settle DESCRIPTION: waits until the screen stays unchanged for a second; rest_shot is then a
+# picture of it.
+rest_shot=$work/rest.ppm
+unchanged_for_a_second() {
+    park_shot
+    if [[ -n "$(changed_box "$rest_shot" "$shot")" ]]; then
+        cp "$shot" "$rest_shot"
+        still_since=$SECONDS
+    fi
+    ((SECONDS - still_since >= 1))
+}
+settle() {
+    park_shot
+    cp "$shot" "$rest_shot"
+    still_since=$SECONDS
+    wait_until 20 "the screen settles $1" unchanged_for_a_second
+}
+settle "before the game starts"
+empty_shot=$work/empty.ppm
+cp "$rest_shot" "$empty_shot"
+# content_box: "x y width height" round what differs from the empty output in the latest picture.
+content_box() {
+    changed_box "$empty_shot" "$shot"
+}
 QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket DISPLAY="" "$game" >"$work/game.out" \
     2>"$work/game.err" &
 game_pid=$!
 started_pids+=("$game_pid")
 
-# Where weston put the window: the box of what is not background, less the skin's cut-away
+# Where the compositor put the window: the box of what is not background, less the skin's cut-away
 # border.
 read -r skin_box_x skin_box_y skin_box_width skin_box_height < <("$helpers/skin-probe" \
     nonkey-box)
@@ -95,6 +133,87 @@ window_found() {
     win_x=$((bx - skin_box_x * scale)) win_y=$((by - skin_box_y * scale))
 }
 wait_until 60 "the game's window shows at x$scale" window_found
+settle "once the game's window shows"
+board_shot=$work/board.ppm
+cp "$rest_shot" "$board_shot"
+
+# side_window_opens: sets side to the box of the window that opened over the board.
+side_window_opens() {
+    park_shot
+    side=$(changed_box "$board_shot" "$shot")
+    [[ -n "$side" ]]
+}
+side_window_closed() {
+    park_shot
+    [[ -z "$(changed_box "$board_shot" "$shot")" ]]
+}
+# closes_on KEY: gives the side window the key, again until it closes: keys go to the window under
+# the pointer once the compositor has seen the pointer there.
+closes_on() {
+    local x y w h
+    read -r x y w h <<<"$side"
+    side_window_closed && return
+    xdotool mousemove "$((x + w / 2))" "$((y + h / 2))" sleep 0.2 key "$1"
+    return 1
+}
+alive() {
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $(tail -n 3 "$work/game.err")"
+}
+
+# side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, under the title bar
+# it paints itself, 37 pixels high.
+side_window_at_size() {
+    alive
+    side_window_opens || return 1
+    read -r sx sy sw sh <<<"$side"
+    ((sw == $1 * scale && sh == ($2 + 37) * scale))
+}
+# bar_tap X: a click on the side window's title bar, X pixels left of its right end.
+bar_tap() {
+    device_click "$((sx + sw - $1 * scale - win_x))" "$((sy + 18 * scale - win_y))"
+}
+# About's bar has a close control and nothing else: presses where Qt's own bar has minimise and
+# maximise leave it as it is. A drag on the bar moves it. Pressed again once the game has the
+# keyboard, About comes back to the front with the keyboard: Escape closes it. Help closes with
+# its close control.
+click_centre about
+wait_until 20 "About opens at its size" side_window_at_size 385 241
+about_shot=$shot
+bar_tap 62
+bar_tap 39
+park_shot
+[[ -z "$(changed_box "$about_shot" "$shot")" ]] ||
+    fail "a press on About's bar beside its close control changed the screen"
+# To the top of the output, clear of the game's first row. The first step starts the move; weston
+# moves the window from there on, GNOME's compositor from the press.
+step=$((12 * scale))
+dx=$(((sx < output_width / 2 ? 50 : -50) * scale)) dy=$((10 * scale - sy))
+from_x=$sx from_y=$sy
+xdotool mousemove "$((sx + 60 * scale))" "$((sy + 18 * scale))" sleep 0.2 mousedown 1 sleep 0.2 \
+    mousemove_relative -- "$step" 0 sleep 0.2 mousemove_relative -- "$dx" "$dy" sleep 0.2 \
+    mouseup 1
+about_moved() {
+    side_window_at_size 385 241 && ((sx - from_x - dx >= 0 && sx - from_x - dx <= step)) &&
+        ((sy == from_y + dy))
+}
+wait_until 10 "a drag on About's bar moves it by ($dx, $dy)" about_moved
+# A click on an empty hole of the first row gives the game the keyboard (GNOME's compositor;
+# weston leaves it with the side window).
+click_centre i14
+click_centre about
+wait_until 20 "About is shown again" side_window_at_size 385 241
+xdotool key Escape
+wait_until 20 "About, pressed again, takes the keyboard and closes on Escape" side_window_closed
+click_centre help
+wait_until 20 "Help opens at its size" side_window_at_size 465 369
+bar_tap 19
+wait_until 20 "Help closes with its close control" side_window_closed
+
+if [[ "$compositor" == mutter ]]; then
+    alive
+    echo "mutter: About and Help in bars of their own; About back in front with the keyboard"
+    exit 0
+fi
 
 # colour_in AREA-VAR COLOUR: "count width height" of a peg colour in an element's box of the
 # game's window, in the latest picture.
@@ -176,43 +295,8 @@ for drag in "1 $((40 * scale)) $((-30 * scale))" "3 $((-60 * scale)) $((20 * sca
     wait_until 10 "a drag with button $button moves the window by ($dx, $dy)" moved
     win_x=$((from_x + dx)) win_y=$((from_y + dy))
 done
-# The board as it rests, once the compositor has drawn the window at its new place: unchanged
-# for a moment.
-board_shot=$work/board.ppm
-cp "$shot" "$board_shot"
-still_since=$SECONDS
-settled() {
-    park_shot
-    if [[ -n "$(changed_box "$board_shot" "$shot")" ]]; then
-        cp "$shot" "$board_shot"
-        still_since=$SECONDS
-    fi
-    ((SECONDS - still_since >= 1))
-}
-wait_until 20 "the screen settles after the drags" settled
-
-# side_window_opens: sets side to the box of the window that opened over the board.
-side_window_opens() {
-    park_shot
-    side=$(changed_box "$board_shot" "$shot")
-    [[ -n "$side" ]]
-}
-side_window_closed() {
-    park_shot
-    [[ -z "$(changed_box "$board_shot" "$shot")" ]]
-}
-# closes_on KEY: gives the side window the key, again until it closes: keys go to the window under
-# the pointer once the compositor has seen the pointer there.
-closes_on() {
-    local x y w h
-    read -r x y w h <<<"$side"
-    side_window_closed && return
-    xdotool mousemove "$((x + w / 2))" "$((y + h / 2))" sleep 0.2 key "$1"
-    return 1
-}
-alive() {
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $(tail -n 3 "$work/game.err")"
-}
+settle "after the drags"
+cp "$rest_shot" "$board_shot"
 
 # The close question, answered Cancel with Escape.
 click_centre kon
@@ -220,39 +304,6 @@ wait_until 20 "the close question opens" side_window_opens
 wait_until 20 "the close question closes on Escape" closes_on Escape
 alive
 
-# side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, within the frame of
-# Qt's own title bar (3 pixels round, 30 more at the top).
-side_window_at_size() {
-    alive
-    side_window_opens || return 1
-    read -r sx sy sw sh <<<"$side"
-    ((sw == ($1 + 6) * scale && sh == ($2 + 33) * scale))
-}
-
-# About and Help: maximise on Qt's own title bar leaves the window at its size, and the game
-# running also once the window draws again (the OK button lit under the pointer, the caret moved
-# by a click in the text); Escape closes About, the close button Help.
-for opening in "about 385 241 330 222 hover" "help 465 369 232 184 click"; do
-    read -r button inner_width inner_height touch_x touch_y touch <<<"$opening"
-    click_centre "$button"
-    wait_until 20 "$button opens at its size" side_window_at_size "$inner_width" "$inner_height"
-    # The title bar's buttons sit at fixed places from its right end.
-    xdotool mousemove "$((sx + sw - 39 * scale))" "$((sy + 14 * scale))" click 1 sleep 0.3
-    wait_until 20 "$button is back at its size after maximise" \
-        side_window_at_size "$inner_width" "$inner_height"
-    xdotool mousemove "$((sx + (3 + touch_x) * scale))" "$((sy + (30 + touch_y) * scale))"
-    [[ "$touch" == hover ]] || xdotool click 1
-    sleep 0.5
-    wait_until 20 "$button is back at its size after maximise" \
-        side_window_at_size "$inner_width" "$inner_height"
-    if [[ "$button" == about ]]; then
-        wait_until 20 "About closes on Escape" closes_on Escape
-    else
-        xdotool mousemove "$((sx + sw - 16 * scale))" "$((sy + 14 * scale))" click 1
-        wait_until 20 "Help closes with its close button" side_window_closed
-    fi
-done
-
 alive
 ! grep -q 'Protocol error' "$work/game.err" || fail "the compositor reported a protocol error"
-echo "x$scale: picked, dropped, confirmed, dragged, cancelled, About and Help survive maximise"
+echo "x$scale: About and Help in bars of their own; picked, dropped, confirmed, dragged, cancelled"

@@ -116,7 +116,7 @@ field() {
 echo "Depends: $(field Depends)"
 echo "Recommends: $(field Recommends)"
 for pair in Package=vore-trelliq "Version=$version" Section=games Priority=optional \
-    "Architecture=$(dpkg --print-architecture)" Recommends=qt6-wayland; do
+    "Architecture=$(dpkg --print-architecture)" "Recommends=qt6-wayland, qt6-translations-l10n"; do
     [[ "$(field "${pair%%=*}")" == "${pair#*=}" ]] ||
         fail "the package's ${pair%%=*} is \"$(field "${pair%%=*}")\", not \"${pair#*=}\""
 done

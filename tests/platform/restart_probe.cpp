@@ -1,7 +1,9 @@
 // Stands in for the game in the restart test. Under its first name it changes its own file as
 // the test asks and answers Yes to the new-game question, going through the real process
 // services. Started again as "probe-renamed", it leaves a note with the file that ran and the
-// help text the game would show from its folder.
+// help text the game would show from its folder. With --ask it shows the real question instead,
+// prints its default button's text and then all its buttons' texts, one a line, and answers
+// Cancel.
 
 #include "dialogs/HelpFile.h"
 #include "game/Board.h"
@@ -9,9 +11,14 @@
 #include "platform/OwnExecutable.h"
 #include "platform/QtPlatform.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,10 +56,30 @@ bool leaveNote(const QByteArray& folder, const QByteArray& text)
            std::rename(part.constData(), (folder + "/started").constData()) == 0;
 }
 
+int askAndPrintButtons(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QtPlatform platform;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        std::printf("%s\n", qPrintable(box->defaultButton()->text()));
+        for (const QAbstractButton* button : box->buttons())
+            std::printf("%s\n", qPrintable(button->text()));
+        box->reject();
+    });
+    answer.start(10);
+    return platform.askYesNoCancel(QStringLiteral("Spustit novou hru?")) == Answer::Cancel ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], "--ask") == 0)
+        return askAndPrintButtons(argc, argv);
     QCoreApplication app(argc, argv);
     AnswersYes platform;
     const QByteArray self = platform.runningExecutable();

@@ -1,9 +1,11 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -151,6 +153,40 @@ private slots:
         QVERIFY2(output.contains(reason), qPrintable(output));
         QThread::msleep(300);
         QVERIFY(!waitForNote(m_folder + "/started", 0));
+    }
+
+    // The question's standard buttons speak the system's language, through Qt's own
+    // translations, with Yes the default; the question's own text is the game's.
+    void questionButtonsSpeakTheSystemLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("C") << QStringLiteral("C") << QStringList{"&Yes", "&Yes", "&No", "Cancel"};
+        QTest::newRow("Czech") << QStringLiteral("cs_CZ.UTF-8")
+                               << QStringList{"&Ano", "&Ano", "&Ne", "Zrušit"};
+    }
+
+    void questionButtonsSpeakTheSystemLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, buttons);
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANG"), language);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        probe.setProcessEnvironment(environment);
+        probe.start(QStringLiteral(PROBE_PATH), {QStringLiteral("--ask")});
+        QVERIFY(probe.waitForFinished(30000));
+        QCOMPARE(probe.exitCode(), 0);
+        QStringList shown = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n');
+        shown.removeAll(QString());
+        // The default button first, then all of them in any order.
+        QVERIFY(!shown.isEmpty());
+        std::sort(shown.begin() + 1, shown.end());
+        std::sort(buttons.begin() + 1, buttons.end());
+        QCOMPARE(shown, buttons);
     }
 };
 
