@@ -111,13 +111,12 @@ ResampledFace::ResampledFace(const QImage& face, qreal ratio, const RunPicture::
 {
     const QSize device(static_cast<int>(std::lround(face.width() * ratio)),
                        static_cast<int>(std::lround(face.height() * ratio)));
-    // The skin column that Qt paints on each device column.
-    std::vector<int> columns(device.width());
+    m_columns.resize(device.width());
     for (int x = 0; x < device.width(); ++x)
-        columns[x] = std::min(skinPixelAt(QPointF(x, 0) / ratio, ratio).x(), face.width());
+        m_columns[x] = std::min(skinPixelAt(QPointF(x, 0) / ratio, ratio).x(), face.width());
     m_firstColumns.resize(face.width() + 1);
     for (int column = 0, x = 0; column <= face.width(); ++column) {
-        while (x < device.width() && columns[x] < column)
+        while (x < device.width() && m_columns[x] < column)
             ++x;
         m_firstColumns[column] = x;
     }
@@ -165,6 +164,8 @@ void ResampledFace::paintRow(QRgb* line, int y, int left, int right, SampledRows
     const Sample down = m_down[y];
     if (!runs.empty())
         rows.read(down);
+    const auto* plain =
+        runs.empty() ? nullptr : reinterpret_cast<const QRgb*>(m_face.constScanLine(row));
     int done = left;
     for (const Run& run : runs) {
         const int begin = std::max(m_firstColumns[run.begin], left);
@@ -178,13 +179,15 @@ void ResampledFace::paintRow(QRgb* line, int y, int left, int right, SampledRows
                 to - from, down.share);
         for (int x = begin; x < end; ++x) {
             const Sample across = m_across[x];
-            const QRgb pixel =
-                between(rows.mixed[across.before], rows.mixed[across.after], across.share);
-            // Sampling took in some of the transparent outside: made whole again. A device
-            // pixel's centre lies within its skin pixel, whose two by two pixels of the large
-            // face are all opaque, so along each axis at least half the weight falls on them and
-            // no pixel here comes out fully transparent.
-            line[x] = qAlpha(pixel) == 255 ? pixel : qUnpremultiply(pixel) | 0xFF000000u;
+            QRgb pixel = between(rows.mixed[across.before], rows.mixed[across.after], across.share);
+            // Sampling took in some of the transparent outside: made whole again. Where the
+            // device's size is rounded away from the face's size times the ratio (at 1.125, say),
+            // the samples drift from the skin pixels Qt paints, and a pixel at the outline may
+            // sample nothing but the outside: it shows the plain face's pixel.
+            if (qAlpha(pixel) != 255)
+                pixel =
+                    qAlpha(pixel) == 0 ? plain[m_columns[x]] : qUnpremultiply(pixel) | 0xFF000000u;
+            line[x] = pixel;
         }
         done = end;
     }

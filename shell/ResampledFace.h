@@ -45,8 +45,9 @@ private:
     const RunPicture::Rows& m_large;
     QImage m_face;
     qreal m_ratio;
-    // The first device column of each skin column, and where each device column and row samples
-    // the large face.
+    // The skin column that Qt paints on each device column, the first device column of each skin
+    // column, and where each device column and row samples the large face.
+    std::vector<int> m_columns;
     std::vector<int> m_firstColumns;
     std::vector<Sample> m_across;
     std::vector<Sample> m_down;

@@ -36,7 +36,8 @@ int main(int argc, char* argv[])
     window.show();
     // The player's hand, on a connection of its own, so the game's is left as it is.
     Display* hand = XOpenDisplay(nullptr);
-    const QPoint close = window.board()[Board::find("kon")].rect.center();
+    // Clicked at either end by turns: two quick clicks at one spot would make a double-click.
+    const QRect close = window.board()[Board::find("kon")].rect.adjusted(1, 1, -1, -1);
 
     std::vector<long long> heap;
     int answered = 0;
@@ -46,7 +47,12 @@ int main(int argc, char* argv[])
     QTimer step;
     QObject::connect(&step, &QTimer::timeout, [&] {
         const auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box && !answering && box->isActiveWindow()) {
+        // Answered once the window manager has given the box the input focus, and not at once:
+        // no player answers faster than 20 ms.
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(hand, &focus, &revert);
+        if (box && !answering && focus == box->winId() && sinceLastStep.elapsed() >= 20) {
             const KeyCode escape = XKeysymToKeycode(hand, XK_Escape);
             XTestFakeKeyEvent(hand, escape, True, CurrentTime);
             XTestFakeKeyEvent(hand, escape, False, CurrentTime);
@@ -58,11 +64,13 @@ int main(int argc, char* argv[])
                 heap.push_back(static_cast<long long>(mallinfo2().uordblks));
                 std::printf("%6d answers: %lld bytes of heap in use, %+.1f KiB on the first\n",
                             answered, heap.back(), (heap.back() - heap.front()) / 1024.0);
+                std::fflush(stdout);
                 if (heap.size() == checkpoints.size())
-                    QCoreApplication::quit();
+                    QCoreApplication::exit(0);
             }
-        } else if (!box && !asked && window.isActiveWindow()) {
-            const QPoint at = window.mapToGlobal(close);
+        } else if (!box && !asked && (answered > 0 || window.isActiveWindow())) {
+            const QPoint at =
+                window.mapToGlobal(answered % 2 ? close.topLeft() : close.bottomRight());
             XTestFakeMotionEvent(hand, -1, at.x(), at.y(), CurrentTime);
             XTestFakeButtonEvent(hand, 1, True, CurrentTime);
             XTestFakeButtonEvent(hand, 1, False, CurrentTime);
