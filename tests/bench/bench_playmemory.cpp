@@ -86,6 +86,5 @@ int main(int argc, char* argv[])
     });
     step.start(1);
     app.exec();
-    XCloseDisplay(hand);
     return heap.back() - heap.front() > std::atoi(argv[1]) * 1024LL ? 1 : 0;
 }

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Runs bench_playmemory in a private X server under openbox, which activates each question box
-# as a desktop would.
+# Runs bench_playmemory in a private X server under openbox, which activates each box it shows.
 #   tests/bench/playmemory.sh BENCH-PROGRAM [ARGUMENTS...]
 source "$(dirname "$0")/../e2e/lib.sh" "$1" -
 start_x_server

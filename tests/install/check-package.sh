@@ -111,9 +111,8 @@ cmake --build "$test_build" --target uninstall >/dev/null
 [[ ! -e "$work/stage" ]] || fail "the uninstall left $(find "$work/stage" | head -n 3)"
 [[ "$(cat "$own")" == own ]] || fail "the uninstall of a staged install took a file of the prefix"
 echo "$own" >"$test_build/install_manifest.txt"
-if cmake --build "$test_build" --target uninstall >/dev/null 2>&1 || [[ ! -e "$own" ]]; then
+! cmake --build "$test_build" --target uninstall >/dev/null 2>&1 && [[ -e "$own" ]] ||
     fail "an uninstall with no record of the latest install's DESTDIR went ahead"
-fi
 rm -rf "$test_build/install_manifest.txt" "$home/share/doc"
 
 DESTDIR=$work/staged cmake --install "$package_build" >/dev/null
