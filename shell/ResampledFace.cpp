@@ -2,6 +2,7 @@
 
 #include "shell/DevicePixels.h"
 
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -66,15 +67,24 @@ void mixRows(const QRgb* from, const QRgb* to, QRgb* mixed, int count, quint32 s
 
 } // namespace
 
-// The rows of the large face that the device rows of one rectangle sample, read over the
-// columns that its device columns sample: the two rows of the device row being painted, each
-// read once however many device rows sample it, and a row to mix them into.
+// The rows of the large face that one paint reads, over the columns that the device columns of
+// the rectangle being painted sample: the two rows of the device row being painted, each read
+// once however many device rows sample it, and a row to mix them into.
 struct ResampledFace::SampledRows
 {
-    SampledRows(const RunPicture::Rows& large, int first, int last)
-        : large(large), first(first), end(last + 1), above(large.size().width()),
-          below(large.size().width()), mixed(large.size().width())
+    explicit SampledRows(const RunPicture::Rows& large)
+        : large(large), above(large.size().width()), below(large.size().width()),
+          mixed(large.size().width())
     {}
+
+    // Starts on a rectangle whose device columns sample the large face from first to last: the
+    // rows read so far were read for other columns.
+    void sampleColumns(int first, int last)
+    {
+        begin = first;
+        end = last + 1;
+        aboveRow = belowRow = -1;
+    }
 
     // Reads the two rows that a device row samples; the rows of the device row before are
     // kept where they are sampled again.
@@ -86,22 +96,22 @@ struct ResampledFace::SampledRows
             belowRow = -1;
         }
         if (down.before != aboveRow) {
-            large.read(down.before, first, end, above.data() + first);
+            large.read(down.before, begin, end, above.data() + begin);
             aboveRow = down.before;
         }
         if (down.after != belowRow) {
-            large.read(down.after, first, end, below.data() + first);
+            large.read(down.after, begin, end, below.data() + begin);
             belowRow = down.after;
         }
     }
 
     const RunPicture::Rows& large;
-    const int first;
-    const int end;
-    // Indexed by the large face's columns, of which only first to end are read.
+    // Indexed by the large face's columns, of which only begin to end are read.
     std::vector<QRgb> above;
     std::vector<QRgb> below;
     std::vector<QRgb> mixed;
+    int begin = 0;
+    int end = 0;
     int aboveRow = -1;
     int belowRow = -1;
 };
@@ -123,15 +133,16 @@ ResampledFace::ResampledFace(const QImage& face, qreal ratio, const RunPicture::
     m_across = samples(device.width(), large.size().width());
     m_down = samples(device.height(), large.size().height());
 
+    const int width = face.width();
     m_firstRuns.reserve(face.height() + 1);
     for (int row = 0; row < face.height(); ++row) {
         m_firstRuns.push_back(int(m_runs.size()));
         const auto* line = reinterpret_cast<const QRgb*>(face.constScanLine(row));
-        for (int x = 0; x < face.width();) {
-            while (x < face.width() && qAlpha(line[x]) == 0)
+        for (int x = 0; x < width;) {
+            while (x < width && qAlpha(line[x]) == 0)
                 ++x;
             const int begin = x;
-            while (x < face.width() && qAlpha(line[x]) != 0)
+            while (x < width && qAlpha(line[x]) != 0)
                 ++x;
             if (x > begin)
                 m_runs.push_back({begin, x});
@@ -147,12 +158,15 @@ std::span<const ResampledFace::Run> ResampledFace::opaqueRuns(int row) const
     return std::span(m_runs).subspan(m_firstRuns[row], m_firstRuns[row + 1] - m_firstRuns[row]);
 }
 
-void ResampledFace::paint(QImage& target, const QRect& rect) const
+void ResampledFace::paint(QImage& target, const QRegion& region) const
 {
-    SampledRows rows(m_large, m_across[rect.left()].before, m_across[rect.right()].after);
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        paintRow(reinterpret_cast<QRgb*>(target.scanLine(y)), y, rect.left(), rect.right() + 1,
-                 rows);
+    SampledRows rows(m_large);
+    for (const QRect& rect : region) {
+        rows.sampleColumns(m_across[rect.left()].before, m_across[rect.right()].after);
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            paintRow(reinterpret_cast<QRgb*>(target.scanLine(y)), y, rect.left(), rect.right() + 1,
+                     rows);
+    }
 }
 
 // The outline is made that of the plain face run by run of the plain face's row that Qt paints

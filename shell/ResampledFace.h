@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+class QRegion;
+
 // The window's face at a device pixel ratio other than 1 and 2: the large face brought to the
 // device's size by bilinear sampling, with the outline of the plain face as Qt scales the
 // window's shape, device pixel for device pixel. Its tables, which map device pixels to the
@@ -16,9 +18,9 @@ public:
     // The large face must outlive this.
     ResampledFace(const QImage& face, qreal ratio, const RunPicture::Rows& large);
 
-    // Paints the rectangle's device pixels into the target, an image of the face's size at the
+    // Paints the region's device pixels into the target, an image of the face's size at the
     // ratio, reading the large face's rows straight from its stored runs.
-    void paint(QImage& target, const QRect& rect) const;
+    void paint(QImage& target, const QRegion& region) const;
 
     // Where a device pixel's centre falls between two pixels of the large face along one axis:
     // the nearer pixel at or before it, the one after, and the share of the one after in 256ths.
@@ -36,7 +38,7 @@ public:
     };
 
 private:
-    // The rows of the large face that one paint of a rectangle has read; a value of that paint.
+    // The rows of the large face that one paint has read; a value of that paint.
     struct SampledRows;
 
     void paintRow(QRgb* line, int y, int left, int right, SampledRows& rows) const;

@@ -55,8 +55,7 @@ void SharpFace::paint(QPainter& painter)
 void SharpFace::paintPixels(QImage& target, const QRegion& region) const
 {
     if (m_resampled) {
-        for (const QRect& rect : region)
-            m_resampled->paint(target, rect);
+        m_resampled->paint(target, region);
     } else if (m_ratio == 2.0) {
         // Of the window's size at ratio 2, as the tests check.
         [[maybe_unused]] const bool painted = Pictures::largeFace().paint(target, region);

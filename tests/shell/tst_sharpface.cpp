@@ -97,7 +97,7 @@ private slots:
         const QByteArray stored = RunPicture::encode(plain.scaled(plain.size() * 2));
         const RunPicture::Rows large(stored);
         QImage device(505, 633, QImage::Format_ARGB32_Premultiplied);
-        ResampledFace(plain, 1.125, large).paint(device, device.rect());
+        ResampledFace(plain, 1.125, large).paint(device, QRegion(device.rect()));
         const auto* pixels = reinterpret_cast<const QRgb*>(device.constBits());
         QCOMPARE(std::count_if(pixels, pixels + 505 * 633,
                                [](QRgb pixel) { return pixel != 0 && pixel != 0xFFFF0000u; }),
