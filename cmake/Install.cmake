@@ -3,7 +3,7 @@
 # desktops look for (launcher, metainfo, icons, man page, licence and changelog).
 include(GNUInstallDirs)
 # The modes of the folders that the install makes. CMake makes them under the installer's umask,
-# which may be 077, so InstallFolders.cmake sets them again at the end of the install.
+# which may be 077, so InstallRecord.cmake sets them again at the end of the install.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -28,7 +28,7 @@ foreach(size IN LISTS VORE_ICON_SIZES)
     list(APPEND VORE_INSTALL_FOLDERS "${VORE_ICON_DIR}/${size}x${size}/apps")
 endforeach()
 set(VORE_FOLDER_RECORD "${PROJECT_BINARY_DIR}/install_folders.txt")
-install(CODE "include(\"${CMAKE_CURRENT_LIST_DIR}/InstallFolders.cmake\")
+install(CODE "include(\"${CMAKE_CURRENT_LIST_DIR}/InstallRecord.cmake\")
 vore_find_new_folders(\"${VORE_INSTALL_FOLDERS}\")")
 
 # Qt's standard set-up gives executables a RUNPATH next to lib/; from libexec it would point at
@@ -82,9 +82,13 @@ install(FILES "${VORE_DIST_DIR}/vore-trelliq.6.gz" DESTINATION "${CMAKE_INSTALL_
 install(FILES dist/copyright "${VORE_DIST_DIR}/changelog.gz" DESTINATION "${VORE_DOC_DIR}")
 
 install(CODE "vore_record_new_folders(\"${VORE_FOLDER_RECORD}\")")
-# Removes what the latest install of this build put in place (install_manifest.txt) and the
-# folders that the installs made.
+# Last of all, where the files went.
+set(VORE_DESTDIR_RECORD "${PROJECT_BINARY_DIR}/install_destdir.txt")
+install(CODE "vore_record_destdir(\"${VORE_DESTDIR_RECORD}\")")
+# Removes what the latest install of this build put in place (install_manifest.txt, under the
+# DESTDIR it had) and the folders that the installs made.
 add_custom_target(uninstall
     COMMAND "${CMAKE_COMMAND}" "-Dmanifest=${PROJECT_BINARY_DIR}/install_manifest.txt"
-            "-Drecord=${VORE_FOLDER_RECORD}" -P "${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake"
+            "-Ddestdir_record=${VORE_DESTDIR_RECORD}" "-Drecord=${VORE_FOLDER_RECORD}"
+            -P "${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake"
     VERBATIM)

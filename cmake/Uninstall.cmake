@@ -1,17 +1,34 @@
 # The uninstall target: removes the files that the latest `cmake --install` of the build put in
-# place, then the folders that its installs made, deepest first and each only when nothing is
-# left in it, so that no folder goes that held anything else.
-#   cmake -Dmanifest=INSTALL-MANIFEST -Drecord=FOLDER-RECORD -P Uninstall.cmake
+# place, under the DESTDIR it had, then the folders that its installs made, deepest first and
+# each only when nothing is left in it, so that no folder goes that held anything else.
+#   cmake -Dmanifest=INSTALL-MANIFEST -Ddestdir_record=DESTDIR-RECORD -Drecord=FOLDER-RECORD
+#         -P Uninstall.cmake
 if(NOT EXISTS "${manifest}")
     message(FATAL_ERROR "Nothing to uninstall: ${manifest} is missing")
 endif()
+# The manifest names the files without the DESTDIR they went under; the install records that
+# beside the manifest's list, so a manifest that another install wrote is not taken for this one.
 file(STRINGS "${manifest}" files)
+set(recorded "")
+set(destdir "")
+if(EXISTS "${destdir_record}")
+    file(STRINGS "${destdir_record}" recorded)
+    list(POP_FRONT recorded destdir)
+endif()
+if(NOT "${destdir}" MATCHES "^DESTDIR=(.*)$" OR NOT "${recorded}" STREQUAL "${files}")
+    message(FATAL_ERROR "Cannot tell where the latest install put its files: ${destdir_record} "
+                        "does not describe ${manifest}. Nothing was removed; install again, "
+                        "then uninstall.")
+endif()
+set(destdir "${CMAKE_MATCH_1}")
 foreach(file IN LISTS files)
-    if(IS_SYMLINK "${file}" OR EXISTS "${file}")
-        message(STATUS "Removing ${file}")
-        file(REMOVE "${file}")
+    if(IS_SYMLINK "${destdir}${file}" OR EXISTS "${destdir}${file}")
+        message(STATUS "Removing ${destdir}${file}")
+        file(REMOVE "${destdir}${file}")
     endif()
 endforeach()
+# What the latest install put in place is gone; another uninstall has nothing to remove.
+file(REMOVE "${manifest}" "${destdir_record}")
 
 set(folders "")
 if(EXISTS "${record}")

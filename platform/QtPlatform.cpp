@@ -5,9 +5,10 @@
 #include "platform/QtTranslation.h"
 #include "platform/WindowSystem.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
+#include <QWindow>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -76,6 +77,13 @@ QMessageBox::StandardButton runBox(std::unique_ptr<QMessageBox>& box, const QStr
     box->setAttribute(Qt::WA_Moved, false);
     box->setDefaultButton(defaultButton);
     const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
+    // Qt connects the window it activates to the application and disconnects it when another
+    // window takes over; a window that is destroyed while active, as the box's native window is
+    // when it hides, keeps its connection. The box's window outlives its native window, so the
+    // connection would stay for good, one more at every showing.
+    QWindow* window = box->windowHandle();
+    if (window && QGuiApplication::focusWindow() != window)
+        QObject::disconnect(window, &QWindow::focusObjectChanged, qApp, nullptr);
     // Qt makes the box's native window anew at each showing.
     WindowSystem::settleXlibRequests();
     return answer;

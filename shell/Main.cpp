@@ -13,6 +13,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 Main::Main(Platform& platform)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_platform(platform),
@@ -67,6 +68,10 @@ void Main::paintEvent(QPaintEvent* event)
         if (!m_sharpFace || m_sharpFace->ratio() != ratio)
             m_sharpFace.emplace(m_face, ratio);
         m_sharpFace->paint(painter);
+        // The large face is read again only when the window is painted again. Its pages are
+        // given back once control is back in the event loop, after the window has been flushed,
+        // so the new pixels do not wait for it.
+        QTimer::singleShot(0, &Pictures::giveBackLargeFace);
     }
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (const Element& element : m_board.elements()) {

@@ -102,6 +102,18 @@ found=$(PATH=$home/$command_dir command -v "$launcher_command")
 cmake --build "$test_build" --target uninstall >/dev/null
 diff -u "$work/home.before" <(find "$HOME" -printf '%M %p\n' | sort) ||
     fail "the uninstall target left the home otherwise than it found it"
+# Staged with DESTDIR: the uninstall takes away the staging folder's files and folders, not a
+# file of the same name under the real prefix; with no record of the DESTDIR it removes nothing.
+own=$home/share/doc/vore-trelliq/copyright
+DESTDIR=$work/stage cmake --install "$test_build" --prefix "$home" >/dev/null
+mkdir -p "${own%/*}" && echo own >"$own"
+cmake --build "$test_build" --target uninstall >/dev/null
+[[ ! -e "$work/stage" ]] || fail "the uninstall left $(find "$work/stage" | head -n 3)"
+[[ "$(cat "$own")" == own ]] || fail "the uninstall of a staged install took a file of the prefix"
+echo "$own" >"$test_build/install_manifest.txt"
+! cmake --build "$test_build" --target uninstall >/dev/null 2>&1 && [[ -e "$own" ]] ||
+    fail "an uninstall with no record of the latest install's DESTDIR went ahead"
+rm -rf "$test_build/install_manifest.txt" "$home/share/doc"
 
 DESTDIR=$work/staged cmake --install "$package_build" >/dev/null
 check_layout "package build" "$work/staged" /usr games

@@ -1,5 +1,6 @@
 #include "CommittedSkin.h"
 #include "assets/Pictures.h"
+#include "assets/RunPicture.h"
 #include "shell/SharpFace.h"
 #include "shell/SkinShape.h"
 
@@ -82,6 +83,25 @@ private slots:
             }
         }
         QCOMPARE(unlike, 0);
+    }
+
+    // Where the device's size rounds away from the face's size times the ratio, a pixel at the
+    // outline may sample only the large face's outside: a face of one colour keeps it there too.
+    void keepsTheColourOfItsOutline()
+    {
+        QImage plain = Pictures::face().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x)
+                plain.setPixel(x, y, qAlpha(plain.pixel(x, y)) ? 0xFFFF0000u : 0u);
+        }
+        const QByteArray stored = RunPicture::encode(plain.scaled(plain.size() * 2));
+        const RunPicture::Rows large(stored);
+        QImage device(505, 633, QImage::Format_ARGB32_Premultiplied);
+        ResampledFace(plain, 1.125, large).paint(device, QRegion(device.rect()));
+        const auto* pixels = reinterpret_cast<const QRgb*>(device.constBits());
+        QCOMPARE(std::count_if(pixels, pixels + 505 * 633,
+                               [](QRgb pixel) { return pixel != 0 && pixel != 0xFFFF0000u; }),
+                 0);
     }
 };
 

@@ -1,3 +1,5 @@
+// The call of WindowSystem that only a Wayland compositor answers, asked straight of it through
+// the client library that Qt's Wayland platform has loaded.
 #include "platform/WindowSystem.h"
 
 #include <cstring>
