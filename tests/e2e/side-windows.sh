@@ -22,20 +22,13 @@ on_top() {
 skips_taskbar() {
     [[ "$(xprop -id "$1" _NET_WM_STATE)" == *_NET_WM_STATE_SKIP_TASKBAR* ]]
 }
-# The Motif hints name the functions (close 32; all 1, minimise 8, maximise 16) and decorations
-# (all 1, minimise 32, maximise 64) the window has: close, and none that brings the others.
+# The Motif hints: flags, then the window's functions (all 1, minimise 8, maximise 16, close 32)
+# and decorations (all 1, minimise 32, maximise 64): close, and none of the others.
 close_control_only() {
-    local flags functions decorations hints
+    local hints flags functions decorations
     hints=$(xprop -id "$1" _MOTIF_WM_HINTS)
     IFS=', ' read -r flags functions decorations _ <<<"${hints#*= }"
-    (((flags & 3) == 3 && (functions & 32) && !(functions & (1 | 8 | 16)) &&
-        !(decorations & (1 | 32 | 64))))
-}
-# fixed_size WINDOW WIDTH HEIGHT
-fixed_size() {
-    local hints
-    hints=$(xprop -id "$1" WM_NORMAL_HINTS)
-    [[ "$hints" == *"minimum size: $2 by $3"* && "$hints" == *"maximum size: $2 by $3"* ]]
+    (((flags & 3) == 3 && (functions & 57) == 32 && !(decorations & 97)))
 }
 # _NET_WM_ICON as the committed pictures of 16 to 64 pixels give it: each size's width and height,
 # then its pixels as ARGB words, transparent ones 0.
@@ -75,8 +68,9 @@ skips_taskbar "$help_window" || fail "the Help window has a taskbar button"
 for side in "About $about_window 385 241" "Help $help_window 465 369"; do
     read -r name window width height <<<"$side"
     close_control_only "$window" || fail "the $name window's frame has more than a close control"
-    fixed_size "$window" "$width" "$height" || fail "the $name window's size is not fixed at" \
-        "${width}x$height"
+    size="size: $width by $height"
+    [[ "$(xprop -id "$window" WM_NORMAL_HINTS)" == *"minimum $size"*"maximum $size"* ]] ||
+        fail "the $name window's size is not fixed at ${width}x$height"
     has_game_icon "$window" || fail "the $name window does not carry the game's icon"
 done
 has_game_icon "$main_window" || fail "the game's window does not carry its icon"
