@@ -4,10 +4,11 @@
 # random play of the whole program in that build, and the fuzz targets over their seeds. The
 # exit code is the result of all of them.
 #
-# Once the first build is made, its tests run side by side (each end-to-end test has an X server
-# or compositor of its own), and the sanitizer and fuzz builds run beside them at a lower
-# priority: most of those tests wait on a window system, and the builds take the processor time
-# they leave. Each part prints its output when it is done, with the seconds it took.
+# The parts run side by side, each printing its output, and the seconds and processor time it
+# took, when it is done. The builds of the package (and of its copy for the reproducibility
+# check), with the sanitizers and for fuzzing need nothing of the first build, so they start
+# with it, at a lower priority: they take the processor time that the first build and its tests
+# leave, as most of those tests wait on a window system of their own.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -30,11 +31,9 @@ trap end_parts EXIT
 
 # timed NAME COMMAND...: runs the command, then says how long it took.
 timed() {
-    local name=$1 start=$SECONDS status=0
+    local TIMEFORMAT="== $1: %0R s, processor %0U s + %0S s"
     shift
-    "$@" || status=$?
-    echo "== $name: $((SECONDS - start)) s (load $(cut -d' ' -f1 /proc/loadavg))"
-    return "$status"
+    time "$@"
 }
 
 # part NAME COMMAND...: runs the command in the background at a lower priority, its output kept
@@ -45,6 +44,18 @@ part() {
         timed "$@"
     ) >"$logs/$1" 2>&1 </dev/null &
     parts+=("$! $1")
+}
+
+# collect NAME: waits for the part and prints its output; false when it failed.
+collect() {
+    local part status=0
+    for part in "${parts[@]}"; do
+        if [[ "${part#* }" == "$1" ]]; then
+            wait "${part%% *}" || status=1
+            cat "$logs/$1"
+        fi
+    done
+    return "$status"
 }
 
 sanitized() {
@@ -61,8 +72,8 @@ sanitized() {
 status=0
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_WERROR=ON -DVORE_TEST_HOOKS=ON \
     >/dev/null
-timed build cmake --build build/test || exit 1
-
+readonly package_builds='^package-(build|reproducible)$'
+part package ctest --test-dir build/test --output-on-failure -R "$package_builds"
 part sanitizers sanitized
 # The fuzz targets need clang; a short pass over the committed seeds shows that they build and
 # that the readers still take any input. scripts/fuzz.sh runs them for longer.
@@ -70,11 +81,13 @@ if command -v clang++ >/dev/null; then
     part fuzz scripts/fuzz.sh --runs 20000
 fi
 
-timed tests ctest --test-dir build/test --output-on-failure -j4 || status=1
-
-for part in "${parts[@]}"; do
-    wait "${part%% *}" || status=1
-    cat "$logs/${part#* }"
-done
+timed build cmake --build build/test || exit 1
+timed tests ctest --test-dir build/test --output-on-failure -j4 -LE package || status=1
+# The package's other tests check and play the package that its part built.
+collect package || status=1
+timed "package tests" ctest --test-dir build/test --output-on-failure -L package -FS package \
+    -E "$package_builds" || status=1
+collect sanitizers || status=1
+collect fuzz || status=1
 parts=()
 exit "$status"

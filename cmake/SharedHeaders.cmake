@@ -6,9 +6,11 @@
 # do not occur in their headers and may differ. Targets compiled with options of their own (the
 # drawing program, optimised in every build) compile the headers as they come.
 
+# None of them defines qApp, which each application class's header defines as a pointer to that
+# class: a target that has no Qt Widgets must not see it as a QApplication.
 set(VORE_SHARED_HEADERS
-    <QApplication> <QByteArray> <QFile> <QImage> <QMouseEvent> <QPainter> <QPixmap> <QPointer>
-    <QRegion> <QScreen> <QString> <QWidget> <QWindow>)
+    <QByteArray> <QFile> <QImage> <QMouseEvent> <QPainter> <QPixmap> <QPointer> <QRegion>
+    <QScreen> <QString> <QWidget> <QWindow>)
 
 # The targets defined in a folder and the folders below it.
 function(vore_targets_under folder result)
@@ -29,7 +31,7 @@ function(vore_share_headers)
     endif()
     vore_targets_under(${PROJECT_SOURCE_DIR} targets)
     set(source ${CMAKE_BINARY_DIR}/vore_shared_headers.cpp)
-    file(WRITE ${source} "")
+    file(CONFIGURE OUTPUT ${source} CONTENT "// The precompiled Qt headers are made with it.\n")
     add_library(vore_shared_headers STATIC ${source})
     target_link_libraries(vore_shared_headers PRIVATE Qt6::Core)
     target_include_directories(vore_shared_headers SYSTEM PRIVATE
