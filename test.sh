@@ -7,8 +7,9 @@
 # The parts run side by side, each printing its output, and the seconds and processor time it
 # took, when it is done. The builds of the package (and of its copy for the reproducibility
 # check), with the sanitizers and for fuzzing need nothing of the first build, so they start
-# with it, at a lower priority: they take the processor time that the first build and its tests
-# leave, as most of those tests wait on a window system of their own.
+# with it, at lower priorities: they take the processor time that the first build and its tests
+# leave, as most of those tests wait on a window system of their own. The sanitizer build, with
+# the longest of the tests after it, comes first among them.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,14 +37,14 @@ timed() {
     time "$@"
 }
 
-# part NAME COMMAND...: runs the command in the background at a lower priority, its output kept
-# until the part is collected.
+# part NICENESS NAME COMMAND...: runs the command in the background at that lower priority, its
+# output kept until the part is collected.
 part() {
     (
-        renice -n 10 -p "$BASHPID" >/dev/null
-        timed "$@"
-    ) >"$logs/$1" 2>&1 </dev/null &
-    parts+=("$! $1")
+        renice -n "$1" -p "$BASHPID" >/dev/null
+        timed "${@:2}"
+    ) >"$logs/$2" 2>&1 </dev/null &
+    parts+=("$! $2")
 }
 
 # collect NAME: waits for the part and prints its output; false when it failed.
@@ -66,19 +67,19 @@ sanitized() {
     cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_SANITIZE=ON \
         -DVORE_WERROR=ON >/dev/null
     timed "sanitizer build" cmake --build build/asan &&
-        ctest --test-dir build/asan --output-on-failure -j2 -L 'unit|random'
+        ctest --test-dir build/asan --output-on-failure -j3 -L 'unit|random'
 }
 
 status=0
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_WERROR=ON -DVORE_TEST_HOOKS=ON \
     >/dev/null
 readonly package_builds='^package-(build|reproducible)$'
-part package ctest --test-dir build/test --output-on-failure -R "$package_builds"
-part sanitizers sanitized
+part 5 sanitizers sanitized
+part 10 package ctest --test-dir build/test --output-on-failure -R "$package_builds"
 # The fuzz targets need clang; a short pass over the committed seeds shows that they build and
 # that the readers still take any input. scripts/fuzz.sh runs them for longer.
 if command -v clang++ >/dev/null; then
-    part fuzz scripts/fuzz.sh --runs 20000
+    part 15 fuzz scripts/fuzz.sh --runs 20000
 fi
 
 timed build cmake --build build/test || exit 1
