@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The About and Help buttons open one window each, with no taskbar button of their own: a second
 # click brings the open window to the front instead of opening another, restoring it when it was
-# minimised. Escape closes the About dialog. A third argument, mutter, runs it under GNOME's.
+# minimised. Escape closes the About dialog. What the window manager reads from each side window
+# says so too: a close control only, a size that cannot change, the game's icon, and nothing that
+# holds it above the game. A third argument, mutter, runs it under GNOME's.
 window_manager=${3:-openbox}
 source "$(dirname "$0")/lib.sh"
 start_session
@@ -19,6 +21,30 @@ on_top() {
 }
 skips_taskbar() {
     [[ "$(xprop -id "$1" _NET_WM_STATE)" == *_NET_WM_STATE_SKIP_TASKBAR* ]]
+}
+# The Motif hints: flags, then the window's functions (all 1, minimise 8, maximise 16, close 32)
+# and decorations (all 1, minimise 32, maximise 64): close, and none of the others.
+close_control_only() {
+    local hints flags functions decorations
+    hints=$(xprop -id "$1" _MOTIF_WM_HINTS)
+    IFS=', ' read -r flags functions decorations _ <<<"${hints#*= }"
+    (((flags & 3) == 3 && (functions & 57) == 32 && !(decorations & 97)))
+}
+# _NET_WM_ICON as the committed pictures of 16 to 64 pixels give it: each size's width and height,
+# then its pixels as ARGB words, transparent ones 0.
+icon_property() {
+    local size
+    echo -n "_NET_WM_ICON = "
+    for size in 16 32 48 64; do
+        echo "$size,$size"
+        convert "$(dirname "$0")/../../assets/icons/$size.png" -depth 8 rgba:- |
+            od -An -v -tu1 -w4 |
+            awk '{ printf "%.0f\n", $4 ? (($4 * 256 + $1) * 256 + $2) * 256 + $3 : 0 }'
+    done | paste -sd, | sed 's/,/, /g'
+}
+readonly game_icon=$(icon_property)
+has_game_icon() {
+    [[ "$(xprop -id "$1" -notype -f _NET_WM_ICON 32c _NET_WM_ICON)" == "$game_icon" ]]
 }
 is_only_window() {
     [[ "$(windows_titled "$1")" == "$2" ]]
@@ -39,6 +65,17 @@ wait_until 10 "the Help window is in front" on_top "$help_window"
 skips_taskbar "$about_window" || fail "the About dialog has a taskbar button"
 skips_taskbar "$help_window" || fail "the Help window has a taskbar button"
 ! skips_taskbar "$main_window" || fail "the game's window has no taskbar button"
+for side in "About $about_window 385 241" "Help $help_window 465 369"; do
+    read -r name window width height <<<"$side"
+    close_control_only "$window" || fail "the $name window's frame has more than a close control"
+    size="size: $width by $height"
+    [[ "$(xprop -id "$window" WM_NORMAL_HINTS)" == *"minimum $size"*"maximum $size"* ]] ||
+        fail "the $name window's size is not fixed at ${width}x$height"
+    has_game_icon "$window" || fail "the $name window does not carry the game's icon"
+done
+has_game_icon "$main_window" || fail "the game's window does not carry its icon"
+xdotool windowactivate "$main_window"
+wait_until 10 "the game comes above the side windows" on_top "$main_window"
 
 click_element about
 wait_until 10 "the second click on about brings the About dialog to the front" \

@@ -281,11 +281,12 @@ pick 6
 click_centre i21
 wait_until 10 "after the first row's confirm, p21 takes the green peg" shows 6 p21
 
-# Drags with the left and the right button: the compositor moves the window with the pointer.
+# Drags with the left and the right button: the compositor moves the window with the pointer once
+# the game has asked it to, which on a busy machine (the suite runs side by side) takes a while.
 for drag in "1 $((40 * scale)) $((-30 * scale))" "3 $((-60 * scale)) $((20 * scale))"; do
     read -r button dx dy <<<"$drag"
     from_x=$win_x from_y=$win_y
-    xdotool mousemove "$((win_x + bare_x))" "$((win_y + bare_y))" mousedown "$button" sleep 0.2 \
+    xdotool mousemove "$((win_x + bare_x))" "$((win_y + bare_y))" mousedown "$button" sleep 0.6 \
         mousemove_relative -- "$dx" "$dy" sleep 0.2 mouseup "$button"
     moved() {
         park_shot

@@ -65,19 +65,6 @@ private slots:
         QCOMPARE(routedName(board, QPoint(100, 462)), QStringLiteral("i21"));
     }
 
-    void sharedStripColumnNamesTheSameSkinPixel()
-    {
-        const Board board;
-        const QRect first = board[Board::paletteStrip(0)].rect;
-        const QRect second = board[Board::paletteStrip(1)].rect;
-        const QPoint press(224, 300);
-        QVERIFY(first.contains(press) && second.contains(press));
-        // A strip reads the pixel at its own origin plus the offset within it.
-        const QPoint viaFirst = first.topLeft() + (press - first.topLeft());
-        const QPoint viaSecond = second.topLeft() + (press - second.topLeft());
-        QCOMPARE(viaFirst, viaSecond);
-    }
-
     void tableHoldsTheFactsOfTheBoard()
     {
         const Board board;
