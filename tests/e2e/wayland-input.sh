@@ -271,13 +271,16 @@ for colour in $(tray_colours); do
         pointer_shows "$colour"
 done
 
-for pair in 2:i12 3:i13 4:i14; do
+# Blue twice: the code's four colours differ, so this row cannot solve the game and close row 2.
+for pair in 2:i12 3:i13 5:i14; do
     pick "${pair%%:*}"
     click_centre "${pair#*:}"
 done
-wait_until 10 "p14 shows the red peg" shows 4 p14
+wait_until 10 "p14 shows the blue peg" shows 5 p14
 click_centre ok_5
 pick 6
+xdotool mousemove "$((win_x + bare_x))" "$((win_y + bare_y))"
+wait_until 10 "the pointer shows the green peg" pointer_shows 6
 click_centre i21
 wait_until 10 "after the first row's confirm, p21 takes the green peg" shows 6 p21
 
