@@ -1,25 +1,15 @@
 #include "platform/LoadedXcb.h"
 
+#include "platform/LoadedLibrary.h"
+
 #include <QGuiApplication>
-#include <dlfcn.h>
 #include <optional>
 
 namespace {
 
-void* findIn(const char* library, const char* name)
-{
-    void* loaded = dlopen(library, RTLD_LAZY | RTLD_NOLOAD);
-    if (!loaded)
-        return nullptr;
-    void* function = dlsym(loaded, name);
-    // Qt's platform keeps its own reference for as long as the program runs.
-    dlclose(loaded);
-    return function;
-}
-
 template <typename Function> void find(const char* name, Function*& function)
 {
-    function = reinterpret_cast<Function*>(findIn("libxcb.so.1", name));
+    LoadedLibrary::find("libxcb.so.1", name, function);
 }
 
 std::optional<LoadedXcb::Calls> load()
@@ -57,7 +47,9 @@ const Calls* calls()
 
 XSyncCall* xSync()
 {
-    return reinterpret_cast<XSyncCall*>(findIn("libX11.so.6", "XSync"));
+    XSyncCall* call;
+    LoadedLibrary::find("libX11.so.6", "XSync", call);
+    return call;
 }
 
 } // namespace LoadedXcb

@@ -1,9 +1,9 @@
 // The call of WindowSystem that only a Wayland compositor answers, asked straight of it through
 // the client library that Qt's Wayland platform has loaded.
+#include "platform/LoadedLibrary.h"
 #include "platform/WindowSystem.h"
 
 #include <cstring>
-#include <dlfcn.h>
 #include <wayland-client-core.h>
 #include <wayland-client-protocol.h>
 
@@ -22,9 +22,9 @@ struct WaylandCalls
     const wl_interface* registryInterface;
 };
 
-template <typename Symbol> void find(void* library, const char* name, Symbol*& symbol)
+template <typename Symbol> void find(const char* name, Symbol*& symbol)
 {
-    symbol = reinterpret_cast<Symbol*>(dlsym(library, name));
+    LoadedLibrary::find("libwayland-client.so.0", name, symbol);
 }
 
 // Whether the compositor lists the global through which a client asks it to draw the frame:
@@ -32,19 +32,14 @@ template <typename Symbol> void find(void* library, const char* name, Symbol*& s
 // Qt's queue of events is left alone; a failure counts as no such global.
 bool listsDecorationManager()
 {
-    void* library = dlopen("libwayland-client.so.0", RTLD_LAZY | RTLD_NOLOAD);
-    if (!library)
-        return false;
     WaylandCalls wl{};
-    find(library, "wl_display_connect", wl.connect);
-    find(library, "wl_display_disconnect", wl.disconnect);
-    find(library, "wl_display_roundtrip", wl.roundtrip);
-    find(library, "wl_proxy_marshal_constructor", wl.marshalConstructor);
-    find(library, "wl_proxy_add_listener", wl.addListener);
-    find(library, "wl_proxy_destroy", wl.destroy);
-    find(library, "wl_registry_interface", wl.registryInterface);
-    // Qt's platform keeps its own reference for as long as the program runs.
-    dlclose(library);
+    find("wl_display_connect", wl.connect);
+    find("wl_display_disconnect", wl.disconnect);
+    find("wl_display_roundtrip", wl.roundtrip);
+    find("wl_proxy_marshal_constructor", wl.marshalConstructor);
+    find("wl_proxy_add_listener", wl.addListener);
+    find("wl_proxy_destroy", wl.destroy);
+    find("wl_registry_interface", wl.registryInterface);
     if (!wl.connect || !wl.disconnect || !wl.roundtrip || !wl.marshalConstructor ||
         !wl.addListener || !wl.destroy || !wl.registryInterface)
         return false;
