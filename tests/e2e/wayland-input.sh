@@ -307,7 +307,5 @@ click_centre kon
 wait_until 20 "the close question opens" side_window_opens
 wait_until 20 "the close question closes on Escape" closes_on Escape
 alive
-
-alive
 ! grep -q 'Protocol error' "$work/game.err" || fail "the compositor reported a protocol error"
 echo "x$scale: About and Help in bars of their own; picked, dropped, confirmed, dragged, cancelled"

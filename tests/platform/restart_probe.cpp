@@ -2,7 +2,7 @@
 // the test asks and answers Yes to the new-game question, going through the real process
 // services. Started again as "probe-renamed", it leaves a note with the file that ran and the
 // help text the game would show from its folder. With --ask it shows the real question instead,
-// prints its default button's text and then all its buttons' texts, one a line, and answers
+// prints the texts of its default button and of Yes, No and Cancel, one a line, and answers
 // Cancel.
 
 #include "dialogs/HelpFile.h"
@@ -65,9 +65,10 @@ int askAndPrintButtons(int argc, char* argv[])
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        std::printf("%s\n", qPrintable(box->defaultButton()->text()));
-        for (const QAbstractButton* button : box->buttons())
-            std::printf("%s\n", qPrintable(button->text()));
+        for (const QAbstractButton* button :
+             {static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Yes),
+              box->button(QMessageBox::No), box->button(QMessageBox::Cancel)})
+            std::printf("%s\n", button ? qPrintable(button->text()) : "none");
         box->reject();
     });
     answer.start(10);

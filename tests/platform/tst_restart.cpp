@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -180,13 +179,9 @@ private slots:
         probe.start(QStringLiteral(PROBE_PATH), {QStringLiteral("--ask")});
         QVERIFY(probe.waitForFinished(30000));
         QCOMPARE(probe.exitCode(), 0);
-        QStringList shown = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n');
-        shown.removeAll(QString());
-        // The default button first, then all of them in any order.
-        QVERIFY(!shown.isEmpty());
-        std::sort(shown.begin() + 1, shown.end());
-        std::sort(buttons.begin() + 1, buttons.end());
-        QCOMPARE(shown, buttons);
+        // The default button, then Yes, No and Cancel.
+        QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+                 buttons);
     }
 };
 
