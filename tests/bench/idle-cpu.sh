@@ -37,8 +37,9 @@ export DISPLAY
 
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
-# A window mapped before the window manager has taken the screen may be left unmapped.
-managed() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *"window id"* ]]; }
+# A window mapped before the window manager handles windows is never shown: openbox names its
+# supporting window first, and sets _OB_THEME once it handles them.
+managed() { [[ "$(xprop -root _OB_THEME 2>/dev/null)" == *=* ]]; }
 for _ in $(seq 200); do
     managed && break
     sleep 0.05

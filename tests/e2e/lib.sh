@@ -85,8 +85,13 @@ start_x_server() {
     export DISPLAY=:$number
 }
 
+# openbox names its supporting window before it handles map requests, and a window mapped in that
+# gap is never managed and never shown; it sets _OB_THEME on the root once it has read its theme,
+# and handles windows from then on.
 window_manager_running() {
-    [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *"window id"* ]]
+    [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *"window id"* ]] || return 1
+    [[ "${window_manager:-openbox}" == mutter ]] ||
+        [[ "$(xprop -root _OB_THEME 2>/dev/null)" == *=* ]]
 }
 
 # A private session bus, which GNOME's window manager needs.
