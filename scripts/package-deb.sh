@@ -16,6 +16,10 @@ rm -rf "$copy"
 mkdir -p "$copy"
 tar -C "$source_dir" --exclude='./build*' --exclude=./.git --exclude=./.cache -cf - . |
     tar -C "$copy" -xf -
+# debhelper installs some files as they are (the lintian overrides), and dpkg-deb lowers only the
+# times after the changelog's to its time: each file of the copy takes that time, so that none of
+# the checkout's own times reaches the package.
+find "$copy" -exec touch -h -d "@$(dpkg-parsechangelog -l "$copy/debian/changelog" -STimestamp)" {} +
 (cd "$copy" && dpkg-buildpackage -us -uc -b -Jauto) >&2
 
 package=$out/vore-trelliq_$(dpkg-parsechangelog -l "$copy/debian/changelog" -SVersion)

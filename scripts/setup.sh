@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build (with --package, the Debian package; with --tests,
-# the tests) need and that are not there yet. Quiet when everything is installed already.
+# the tests) need and that are not there yet. Quiet when everything is installed already. While
+# another program holds apt's lock it waits, saying so, for VORE_APT_LOCK_WAIT seconds at most
+# (half an hour unless set).
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libwayland-dev fonts-dejavu-core
@@ -39,7 +41,7 @@ apt_get() {
         "${sudo[@]}" apt-get -qq "$@" >/dev/null 2>"$errors" || status=$?
         ((status != 0)) && grep -q 'Could not get lock' "$errors" || break
         if ((SECONDS >= deadline)); then
-            echo "apt's lock is still held after $((lock_wait_seconds / 60)) minutes:" >&2
+            echo "apt's lock is still held after $lock_wait_seconds seconds:" >&2
             grep 'Could not get lock' "$errors" >&2
             echo "Let that program finish (or end it), then run this again." >&2
             exit 1

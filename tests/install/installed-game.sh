@@ -15,10 +15,13 @@ root=$game
 if [[ -f "$root" ]]; then
     dpkg-deb -x "$root" "$work/root"
     root=$work/root
+    files=$(cd "$root" && find . ! -type d | sed 's|^\.||')
+else
+    files=$(dpkg -L vore-trelliq)
 fi
 program=$(realpath "$root/usr/libexec/vore-trelliq/vore-trelliq")
 help_file=$root/usr/libexec/vore-trelliq/Help.txt
-desktop_entry=$(echo "$root"/usr/share/applications/*.desktop)
+desktop_entry=$root$(grep -m 1 '^/usr/share/applications/.*\.desktop$' <<<"$files")
 launcher_command=$(sed -n 's/^Exec=//p' "$desktop_entry")
 game=$(PATH=$root/usr/games command -v "$launcher_command")
 readonly program help_file desktop_entry
