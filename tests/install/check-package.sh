@@ -99,33 +99,30 @@ found=$(PATH=$home/$command_dir command -v "$launcher_command")
 ! zgrep -qF "$(cache_value CMAKE_INSTALL_PREFIX)" "$home/share/man/man6/vore-trelliq.6.gz" ||
     fail "the man page names the configured prefix"
 [[ -z "$(find "$home" -type d ! -perm 0755)" ]] || fail "the home install made folders not rwxr-xr-x"
-# uninstall [VAR=VALUE...]: the uninstall target in that environment; its output in
-# $work/uninstall.out.
+# uninstall [VAR=VALUE...]: the uninstall target in that environment; said is its output, with
+# the lines that CMake wraps its messages in joined.
 uninstall() {
-    env "$@" cmake --build "$test_build" --target uninstall >"$work/uninstall.out" 2>&1
-}
-# uninstall_said TEXT: whether the uninstall's output holds the text; CMake wraps its messages.
-uninstall_said() {
-    [[ "$(tr -s ' \n' ' ' <"$work/uninstall.out")" == *"$1"* ]]
+    local status=0
+    env "$@" cmake --build "$test_build" --target uninstall >"$work/uninstall.out" 2>&1 || status=$?
+    said=$(tr -s ' \n' ' ' <"$work/uninstall.out")
+    return "$status"
 }
 # Given a DESTDIR that the install did not have, it refuses, naming both, and removes nothing.
-! uninstall DESTDIR="$work/elsewhere" &&
-    uninstall_said "went under its prefix, with no DESTDIR, not to the given DESTDIR $work/elsewhere" &&
-    [[ -e "$home/$command_dir/vore-trelliq" ]] ||
-    fail "an uninstall with a DESTDIR that the install did not have: $(cat "$work/uninstall.out")"
+! uninstall DESTDIR="$work/elsewhere" && [[ -e "$home/$command_dir/vore-trelliq" && "$said" == \
+    *"went under its prefix, with no DESTDIR, not to the given DESTDIR $work/elsewhere"* ]] ||
+    fail "an uninstall with a DESTDIR that the install did not have: $said"
 uninstall
 diff -u "$work/home.before" <(find "$HOME" -printf '%M %p\n' | sort) ||
     fail "the uninstall target left the home otherwise than it found it"
-uninstall && uninstall_said "Nothing to uninstall" ||
-    fail "an uninstall with nothing to remove: $(cat "$work/uninstall.out")"
+uninstall && [[ "$said" == *"Nothing to uninstall"* ]] || fail "uninstalling nothing: $said"
 # Staged with DESTDIR: the uninstall takes away the staging folder's files and folders, not a
 # file of the same name under the real prefix; with no record of the DESTDIR it removes nothing.
 own=$home/share/doc/vore-trelliq/copyright
 DESTDIR=$work/stage cmake --install "$test_build" --prefix "$home" >/dev/null
 mkdir -p "${own%/*}" && echo own >"$own"
-! uninstall DESTDIR="$work/elsewhere" && [[ -e "$work/stage$own" ]] &&
-    uninstall_said "went to DESTDIR $work/stage, not to the given DESTDIR $work/elsewhere" ||
-    fail "an uninstall with another DESTDIR than the install's: $(cat "$work/uninstall.out")"
+! uninstall DESTDIR="$work/elsewhere" && [[ -e "$work/stage$own" && "$said" == \
+    *"went to DESTDIR $work/stage, not to the given DESTDIR $work/elsewhere"* ]] ||
+    fail "an uninstall with another DESTDIR than the install's: $said"
 uninstall
 [[ ! -e "$work/stage" ]] || fail "the uninstall left $(find "$work/stage" | head -n 3)"
 [[ "$(cat "$own")" == own ]] || fail "the uninstall of a staged install took a file of the prefix"

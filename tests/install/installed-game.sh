@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
-# The game as a player installs it, started by its launcher's command, in usr/games: either the
-# installed package (ROOT /, as the package's autopkgtest runs it) or a package file unpacked
-# into a temporary folder (the system's package database is left alone). In one session: the
-# window maps, belongs to the installed executable and carries the window class that the
-# launcher names; a row of four different colours is played and scored; the Help window shows
-# the text shipped beside the executable; Yes to the new-game question starts the installed
-# executable again.
+# The game as a player installs it, the package installed under ROOT (/ for the autopkgtest) or
+# unpacked into a temporary folder, started by its launcher's command in usr/games. In one
+# session: the window maps, belongs to the installed executable and carries the window class that
+# the launcher names; a row is played and scored; the Help window shows the text shipped beside
+# the executable; Yes to the new-game question starts the installed executable again.
 #   installed-game.sh ROOT|PACKAGE HELPER-FOLDER
 source "$(dirname "$0")/../e2e/lib.sh"
 
-# lib.sh takes the game as its first argument: here that is the package or the folder it is
-# installed in, and the game is the command inside it.
+# lib.sh takes the game as its first argument: here that is where the package is, and the game
+# is the command inside it.
 root=$game
 if [[ -f "$root" ]]; then
     dpkg-deb -x "$root" "$work/root"
