@@ -31,9 +31,13 @@ if(vore_destdir AND NOT vore_destdir STREQUAL destdir)
     if(NOT destdir)
         set(went "under its prefix, with no DESTDIR")
     endif()
+    set(relative "")
+    if(NOT IS_ABSOLUTE "$ENV{DESTDIR}")
+        set(relative " (the uninstall runs in the build folder, which a relative one starts from)")
+    endif()
     message(FATAL_ERROR "The latest install went ${went}, not to the given DESTDIR "
-                        "${vore_destdir}. Nothing was removed; uninstall with the install's "
-                        "DESTDIR, or with none.")
+                        "${vore_destdir}${relative}. Nothing was removed; uninstall with the "
+                        "install's DESTDIR, or with none.")
 endif()
 foreach(file IN LISTS files)
     if(IS_SYMLINK "${destdir}${file}" OR EXISTS "${destdir}${file}")
