@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The side windows under a Wayland compositor that draws no frames (the third argument: weston or
+# mutter, at scale 1), with real input. About and Help open in title bars of their own: close
+# only, dragged by the bar, and About, pressed again once the game has the keyboard, comes back
+# to the front with the keyboard. One game start.
+compositor=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER weston|mutter}
+scale=1
+readonly compositor scale
+source "$(dirname "$0")/nested-compositor.sh"
+
+# side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, under the title bar
+# it paints itself, 37 pixels high.
+side_window_at_size() {
+    alive
+    side_window_opens || return 1
+    read -r sx sy sw sh <<<"$side"
+    ((sw == $1 * scale && sh == ($2 + 37) * scale))
+}
+# bar_tap X: a click on the side window's title bar, X pixels left of its right end.
+bar_tap() {
+    device_click "$((sx + sw - $1 * scale - win_x))" "$((sy + 18 * scale - win_y))"
+}
+# About's bar has a close control and nothing else: presses where Qt's own bar has minimise and
+# maximise leave it as it is. A drag on the bar moves it. Pressed again once the game has the
+# keyboard, About comes back to the front with the keyboard: Escape closes it. Help closes with
+# its close control.
+click_centre about
+wait_until 20 "About opens at its size" side_window_at_size 385 241
+# Its bar turns from the out-of-focus grey once the compositor hands it the keyboard, which on a
+# busy machine comes frames after its first.
+settle "once About opens"
+about_shot=$work/about.ppm
+cp "$rest_shot" "$about_shot"
+bar_tap 62
+bar_tap 39
+park_shot
+[[ -z "$(changed_box "$about_shot" "$shot")" ]] ||
+    fail "a press on About's bar beside its close control changed the screen"
+# To the top of the output, clear of the game's first row. The first step starts the move; weston
+# moves the window from there on, GNOME's compositor from the press.
+step=$((12 * scale))
+dx=$(((sx < output_width / 2 ? 50 : -50) * scale)) dy=$((10 * scale - sy))
+from_x=$sx from_y=$sy
+xdotool mousemove "$((sx + 60 * scale))" "$((sy + 18 * scale))" sleep 0.2 mousedown 1 sleep 0.2 \
+    mousemove_relative -- "$step" 0 sleep 0.2 mousemove_relative -- "$dx" "$dy" sleep 0.2 \
+    mouseup 1
+about_moved() {
+    side_window_at_size 385 241 && ((sx - from_x - dx >= 0 && sx - from_x - dx <= step)) &&
+        ((sy == from_y + dy))
+}
+wait_until 10 "a drag on About's bar moves it by ($dx, $dy)" about_moved
+# A click on an empty hole of the first row gives the game the keyboard (GNOME's compositor;
+# weston leaves it with the side window).
+click_centre i14
+click_centre about
+wait_until 20 "About is shown again" side_window_at_size 385 241
+xdotool key Escape
+wait_until 20 "About, pressed again, takes the keyboard and closes on Escape" side_window_closed
+click_centre help
+wait_until 20 "Help opens at its size" side_window_at_size 465 369
+bar_tap 19
+wait_until 20 "Help closes with its close control" side_window_closed
+still_sound
+echo "$compositor: About and Help in bars of their own; About back in front with the keyboard"
