@@ -100,10 +100,11 @@ private slots:
         QImage store(pixels, QImage::Format_ARGB32_Premultiplied);
         store.fill(Qt::green);
         store.setDevicePixelRatio(ratio);
-        // A band directly below another that reaches past its columns on both sides: the rows
-        // read for the band above hold none of those columns.
-        const QRegion asked =
-            QRegion(40, 500, 48, 48) + QRect(300, 0, 200, 300) + QRect(250, 300, 300, 60);
+        // Bands directly below others that reach past their columns: the rows read for the band
+        // above hold none of those columns. At each ratio the first row of one of the two lower
+        // bands samples a row of the large face that the row above it sampled too.
+        const QRegion asked = QRegion(40, 500, 48, 48) + QRect(300, 0, 200, 300) +
+                              QRect(250, 300, 250, 1) + QRect(200, 301, 300, 60);
         {
             QPainter painter(&store);
             painter.paintEngine()->setSystemClip(asked);
