@@ -16,6 +16,12 @@ QRgb narrowed(quint64 channels)
     return QRgb(channels & 0x00FF00FFu) | QRgb((channels >> 24) & 0xFF00FF00u);
 }
 
+// Two widened pixels mixed, every channel at once; the weights add up to 256.
+quint64 mixed(quint64 first, quint64 second, quint32 firstWeight, quint32 secondWeight)
+{
+    return ((first * firstWeight + second * secondWeight) >> 8) & 0x00FF00FF00FF00FFull;
+}
+
 } // namespace
 
 PairWeights pairWeights(quint16 share)
@@ -29,24 +35,16 @@ QRgb madeOpaque(QRgb pixel, const Run& run, int x)
     return qAlpha(pixel) == 0 ? run.plain[run.skinColumns[x]] : qUnpremultiply(pixel) | 0xFF000000u;
 }
 
-void mixRowsPortable(const QRgb* first, const QRgb* second, QRgb* mixed, int count, quint16 share)
-{
-    const auto* from = reinterpret_cast<const uchar*>(first);
-    const auto* to = reinterpret_cast<const uchar*>(second);
-    auto* out = reinterpret_cast<uchar*>(mixed);
-    const int rest = 256 - share;
-    for (int i = 0; i < count * 4; ++i)
-        out[i] = uchar((from[i] * rest + to[i] * share) >> 8);
-}
-
 void paintRunPortable(const Run& run)
 {
+    const int from = run.before[run.begin], to = run.before[run.end - 1] + 2;
+    for (int column = from; column < to; ++column)
+        run.mixed[column] = mixed(widened(run.above[column]), widened(run.below[column]),
+                                  256 - run.share, run.share);
     for (int x = run.begin; x < run.end; ++x) {
-        const QRgb* pair = run.mixed + run.before[x];
+        const quint64* pair = run.mixed + run.before[x];
         const PairWeights& weights = run.weights[x];
-        const quint64 sum =
-            widened(pair[0]) * weights.lanes[0] + widened(pair[1]) * weights.lanes[4];
-        const QRgb pixel = narrowed((sum >> 8) & 0x00FF00FF00FF00FFull);
+        const QRgb pixel = narrowed(mixed(pair[0], pair[1], weights.lanes[0], weights.lanes[4]));
         run.line[x] = qAlpha(pixel) == 255 ? pixel : madeOpaque(pixel, run, x);
     }
 }

@@ -2,7 +2,7 @@
 
 #include <QRgb>
 
-// The two steps that bring the large face to a device row, in two forms that give the same
+// How a run of device pixels is brought from the large face, in two forms that give the same
 // pixels from the same tables: the portable one, compiled everywhere and the reference, and a
 // data-parallel twin where the processor has one (SSE2, which every x86-64 processor has).
 namespace FaceMix {
@@ -20,8 +20,14 @@ PairWeights pairWeights(quint16 share);
 // skin pixels, and what they are made of.
 struct Run
 {
-    // The large face's two rows mixed, indexed by its columns.
-    const QRgb* mixed;
+    // The rows of the large face before and after the device row's centre, indexed by the large
+    // face's columns, and the share of the row after in 256ths, 0 to 256.
+    const QRgb* above;
+    const QRgb* below;
+    quint16 share;
+    // Room for the two rows mixed, indexed by the large face's columns: one 64-bit word a pixel,
+    // a channel in each 16 bits, in the order that the form keeps them.
+    quint64* mixed;
     // The plain face's row that Qt paints on the device row, indexed by its columns.
     const QRgb* plain;
     // Indexed by device columns: the first of the pair of large columns that each mixes, the
@@ -42,25 +48,18 @@ struct Run
 // face's pixel.
 QRgb madeOpaque(QRgb pixel, const Run& run, int x);
 
-struct Form
-{
-    // Two rows of premultiplied pixels mixed channel by channel, the second weighing share in
-    // 256ths (0 to 256) and the first the rest.
-    void (*mixRows)(const QRgb* first, const QRgb* second, QRgb* mixed, int count, quint16 share);
-    // The run's device pixels, each its pair of the mixed row weighed, made opaque.
-    void (*paintRun)(const Run& run);
-};
+// Paints the run's device pixels: the two rows mixed channel by channel over the columns that
+// the run samples, the row after weighing its share and the row before the rest, then each
+// device pixel's pair of the mix weighed, and the pixel made opaque. Mixing the rows first
+// leaves one mix per device pixel, not three.
+using PaintRun = void (*)(const Run& run);
 
-void mixRowsPortable(const QRgb* first, const QRgb* second, QRgb* mixed, int count, quint16 share);
 void paintRunPortable(const Run& run);
-inline constexpr Form portable{&mixRowsPortable, &paintRunPortable};
-
 #if defined(__SSE2__)
-void mixRowsSse2(const QRgb* first, const QRgb* second, QRgb* mixed, int count, quint16 share);
 void paintRunSse2(const Run& run);
-inline constexpr Form fastest{&mixRowsSse2, &paintRunSse2};
+inline constexpr PaintRun fastest = &paintRunSse2;
 #else
-inline constexpr Form fastest = portable;
+inline constexpr PaintRun fastest = &paintRunPortable;
 #endif
 
 } // namespace FaceMix

@@ -27,7 +27,7 @@ ResampledFace::Samples samples(int device, int large)
 
 // The rows of the large face that one paint reads, over the columns that the device columns of
 // the rectangle being painted sample: the two rows of the device row being painted, each read
-// once however many device rows sample it, and a row to mix them into.
+// once however many device rows sample it, and room to mix them into.
 struct ResampledFace::SampledRows
 {
     explicit SampledRows(const RunPicture::Rows& large)
@@ -67,7 +67,7 @@ struct ResampledFace::SampledRows
     // Indexed by the large face's columns, of which only begin to end are read.
     std::vector<QRgb> above;
     std::vector<QRgb> below;
-    std::vector<QRgb> mixed;
+    std::vector<quint64> mixed;
     int begin = 0;
     int end = 0;
     int aboveRow = -1;
@@ -75,8 +75,8 @@ struct ResampledFace::SampledRows
 };
 
 ResampledFace::ResampledFace(const QImage& face, const QRegion& shape, qreal ratio,
-                             const RunPicture::Rows& large, const FaceMix::Form& mix)
-    : m_large(large), m_mix(mix), m_face(face), m_ratio(ratio)
+                             const RunPicture::Rows& large, FaceMix::PaintRun paintRun)
+    : m_large(large), m_paintRun(paintRun), m_face(face), m_ratio(ratio)
 {
     const QSize device(static_cast<int>(std::lround(face.width() * ratio)),
                        static_cast<int>(std::lround(face.height() * ratio)));
@@ -139,7 +139,10 @@ void ResampledFace::paintRow(QRgb* line, int y, int left, int right, SampledRows
     const std::span<const Run> runs = keptRuns(row);
     if (!runs.empty()) {
         rows.read(m_down.before[y]);
-        FaceMix::Run run{rows.mixed.data(),
+        FaceMix::Run run{rows.above.data(),
+                         rows.below.data(),
+                         m_down.share[y],
+                         rows.mixed.data(),
                          reinterpret_cast<const QRgb*>(m_face.constScanLine(row)),
                          m_across.before.data(),
                          m_acrossWeights.data(),
@@ -153,11 +156,7 @@ void ResampledFace::paintRow(QRgb* line, int y, int left, int right, SampledRows
             if (run.begin >= run.end)
                 continue;
             std::fill(line + done, line + run.begin, 0);
-            // Mixing the two rows first leaves one mix per device pixel, not three.
-            const int from = m_across.before[run.begin], to = m_across.before[run.end - 1] + 2;
-            m_mix.mixRows(rows.above.data() + from, rows.below.data() + from,
-                          rows.mixed.data() + from, to - from, m_down.share[y]);
-            m_mix.paintRun(run);
+            m_paintRun(run);
             done = run.end;
         }
     }

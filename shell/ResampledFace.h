@@ -17,9 +17,10 @@ class ResampledFace
 {
 public:
     // The shape is the plain face's kept pixels, as BuildSkinRegion gives them; the large face
-    // must outlive this. The mixing form is the one used, as a test may choose the portable one.
+    // must outlive this. Runs are painted in the form given, as a test may choose the portable
+    // one.
     ResampledFace(const QImage& face, const QRegion& shape, qreal ratio,
-                  const RunPicture::Rows& large, const FaceMix::Form& mix);
+                  const RunPicture::Rows& large, FaceMix::PaintRun paintRun);
 
     // Paints the region's device pixels into the target, an image of the face's size at the
     // ratio, reading the large face's rows straight from its stored runs. Device pixels off the
@@ -49,7 +50,7 @@ private:
     std::span<const Run> keptRuns(int row) const;
 
     const RunPicture::Rows& m_large;
-    const FaceMix::Form& m_mix;
+    FaceMix::PaintRun m_paintRun;
     QImage m_face;
     qreal m_ratio;
     // The skin column that Qt paints on each device column, and the first device column of each

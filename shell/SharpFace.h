@@ -22,9 +22,9 @@ class SharpFace
 {
 public:
     // The shape is the face's kept pixels, as BuildSkinRegion gives them. Resampled at ratios
-    // other than 2 in the mixing form given, the fastest one unless a test compares another.
+    // other than 2 in the form given, the fastest one unless a test compares another.
     SharpFace(const QImage& face, const QRegion& shape, qreal ratio,
-              const FaceMix::Form& mix = FaceMix::fastest);
+              FaceMix::PaintRun paintRun = FaceMix::fastest);
 
     qreal ratio() const { return m_ratio; }
     // The whole face as an image of its own, carrying the ratio.

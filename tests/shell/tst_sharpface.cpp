@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(sharp.size(), pixels);
         QCOMPARE(sharp.devicePixelRatio(), ratio);
         // The data-parallel form, where the processor has one, gives the portable form's pixels.
-        QCOMPARE(sharp, SharpFace(face, shape, ratio, FaceMix::portable).image());
+        QCOMPARE(sharp, SharpFace(face, shape, ratio, &FaceMix::paintRunPortable).image());
         QImage expected(pixels, QImage::Format_ARGB32);
         expected.fill(0);
         for (const QRect& rect : QTransform::fromScale(ratio, ratio).map(shape)) {
