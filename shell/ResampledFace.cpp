@@ -8,8 +8,8 @@
 
 namespace {
 
-// A position at the far edge, past the last pixel's centre, is that pixel: the one before it
-// mixed with none of itself.
+// Every position mixes a pixel with the next; one at or past the last pixel's centre gives all
+// of the last pair's share to that pixel.
 ResampledFace::Samples samples(int device, int large)
 {
     ResampledFace::Samples along{std::vector<int>(device), std::vector<quint16>(device)};
@@ -97,7 +97,7 @@ ResampledFace::ResampledFace(const QImage& face, const QRegion& shape, qreal rat
 
     // The shape's rectangles come banded, row by row or band by band, each band's from the left:
     // a band's rows share its runs.
-    Q_ASSERT(face.rect().contains(shape.boundingRect()));
+    Q_ASSERT(shape.isEmpty() || face.rect().contains(shape.boundingRect()));
     m_rowRuns.resize(face.height());
     for (const QRect& rect : shape) {
         const int index = int(m_runs.size());
