@@ -5,12 +5,31 @@
 // loads only those of the platform it runs on.
 namespace LoadedLibrary {
 
-// The symbol's address, or null when the library is not loaded or lacks it.
-void* find(const char* library, const char* name);
-
-template <typename Symbol> void find(const char* library, const char* name, Symbol*& symbol)
+// One library's symbols, found by name in turn; whether every one was found is kept, so that a
+// table of calls is complete or not used at all.
+class Symbols
 {
-    symbol = reinterpret_cast<Symbol*>(find(library, name));
-}
+public:
+    explicit Symbols(const char* library);
+    ~Symbols();
+    Symbols(const Symbols&) = delete;
+    Symbols& operator=(const Symbols&) = delete;
+
+    // Sets symbol to the named symbol's address, or to null when the library is not loaded or
+    // lacks it.
+    template <typename Symbol> void find(const char* name, Symbol*& symbol)
+    {
+        symbol = reinterpret_cast<Symbol*>(address(name));
+        m_foundAll = m_foundAll && symbol;
+    }
+
+    bool foundAll() const { return m_foundAll; }
+
+private:
+    void* address(const char* name) const;
+
+    void* m_library;
+    bool m_foundAll;
+};
 
 } // namespace LoadedLibrary

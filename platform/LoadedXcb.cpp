@@ -7,23 +7,18 @@
 
 namespace {
 
-template <typename Function> void find(const char* name, Function*& function)
-{
-    LoadedLibrary::find("libxcb.so.1", name, function);
-}
-
 std::optional<LoadedXcb::Calls> load()
 {
+    LoadedLibrary::Symbols library("libxcb.so.1");
     LoadedXcb::Calls xcb{};
-    find("xcb_query_pointer", xcb.queryPointer);
-    find("xcb_query_pointer_reply", xcb.queryPointerReply);
-    find("xcb_configure_window", xcb.configureWindow);
-    find("xcb_intern_atom", xcb.internAtom);
-    find("xcb_intern_atom_reply", xcb.internAtomReply);
-    find("xcb_change_property", xcb.changeProperty);
-    find("xcb_flush", xcb.flush);
-    if (!xcb.queryPointer || !xcb.queryPointerReply || !xcb.configureWindow || !xcb.internAtom ||
-        !xcb.internAtomReply || !xcb.changeProperty || !xcb.flush)
+    library.find("xcb_query_pointer", xcb.queryPointer);
+    library.find("xcb_query_pointer_reply", xcb.queryPointerReply);
+    library.find("xcb_configure_window", xcb.configureWindow);
+    library.find("xcb_intern_atom", xcb.internAtom);
+    library.find("xcb_intern_atom_reply", xcb.internAtomReply);
+    library.find("xcb_change_property", xcb.changeProperty);
+    library.find("xcb_flush", xcb.flush);
+    if (!library.foundAll())
         return std::nullopt;
     return xcb;
 }
@@ -48,7 +43,7 @@ const Calls* calls()
 XSyncCall* xSync()
 {
     XSyncCall* call;
-    LoadedLibrary::find("libX11.so.6", "XSync", call);
+    LoadedLibrary::Symbols("libX11.so.6").find("XSync", call);
     return call;
 }
 
