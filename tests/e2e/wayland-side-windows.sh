@@ -94,4 +94,4 @@ wait_until 20 "Help opens at its size" side_window_at_size 465 369
 bar_tap 19
 wait_until 20 "Help closes with its close control" side_window_closed
 still_sound
-echo "$compositor: About and Help in bars of their own; About back in front with the keyboard"
+echo "$compositor: About and Help closed by their bars; About back in front with the keyboard"
