@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <optional>
 #include <qpa/qplatformnativeinterface.h>
-#include <wayland-client-protocol.h>
 
 namespace {
 
@@ -29,23 +28,18 @@ std::optional<LoadedWayland::Calls> load()
     return wl;
 }
 
-// Qt 6.4 names the objects of its Wayland connection only through its platform's native
-// interface.
-void* qtResource(const char* name)
-{
-    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    return native ? native->nativeResourceForIntegration(name) : nullptr;
-}
-
 } // namespace
 
 namespace LoadedWayland {
 
 wl_display* display()
 {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    // Qt 6.4 names the objects of its Wayland connection only through its platform's native
+    // interface.
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    if (!native || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return nullptr;
-    return static_cast<wl_display*>(qtResource("wl_display"));
+    return static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
 }
 
 const Calls* calls()

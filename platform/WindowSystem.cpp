@@ -40,7 +40,7 @@ void bringToFront(QWidget& window)
     // gives a newly mapped window the front and the focus; its widgets, and what they show, stay
     // as they are.
     if (current() == Kind::Wayland && window.isVisible()) {
-        if (activateWithLatestInput(window))
+        if (activateForLatestPress(window))
             return;
         window.hide();
     }

@@ -80,8 +80,8 @@ void settleXlibRequests();
 bool windowsDrawTheirTitleBars();
 
 // Asks the compositor to bring a shown window to the front with the keyboard, with a token tied
-// to the player's latest press or key; false where the compositor offers no such request or
-// gives no token.
-bool activateWithLatestInput(QWidget& window);
+// to the player's latest press; false where the compositor offers no such request or gives no
+// token. Presses count from the first question asked here on.
+bool activateForLatestPress(QWidget& window);
 
 } // namespace WindowSystem

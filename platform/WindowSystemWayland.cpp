@@ -152,7 +152,7 @@ bool windowsDrawTheirTitleBars()
     return current() == Kind::Wayland && !compositor().drawsFrames;
 }
 
-bool activateWithLatestInput(QWidget& window)
+bool activateForLatestPress(QWidget& window)
 {
     if (current() != Kind::Wayland)
         return false;
