@@ -6,30 +6,6 @@
 #include <optional>
 #include <qpa/qplatformnativeinterface.h>
 
-namespace {
-
-std::optional<LoadedWayland::Calls> load()
-{
-    LoadedLibrary::Symbols library("libwayland-client.so.0");
-    LoadedWayland::Calls wl{};
-    library.find("wl_display_create_queue", wl.createQueue);
-    library.find("wl_display_roundtrip_queue", wl.roundtripQueue);
-    library.find("wl_display_flush", wl.flush);
-    library.find("wl_proxy_create_wrapper", wl.createWrapper);
-    library.find("wl_proxy_wrapper_destroy", wl.destroyWrapper);
-    library.find("wl_proxy_set_queue", wl.setQueue);
-    library.find("wl_proxy_marshal_flags", wl.marshal);
-    library.find("wl_proxy_add_listener", wl.addListener);
-    library.find("wl_registry_interface", wl.registryInterface);
-    library.find("wl_seat_interface", wl.seatInterface);
-    library.find("wl_pointer_interface", wl.pointerInterface);
-    if (!library.foundAll())
-        return std::nullopt;
-    return wl;
-}
-
-} // namespace
-
 namespace LoadedWayland {
 
 wl_display* display()
@@ -44,7 +20,18 @@ wl_display* display()
 
 const Calls* calls()
 {
-    static const std::optional<Calls> loaded = load();
+    static const std::optional<Calls> loaded = LoadedLibrary::table<Calls>(
+        "libwayland-client.so.0", std::pair{"wl_display_create_queue", &Calls::createQueue},
+        std::pair{"wl_display_roundtrip_queue", &Calls::roundtripQueue},
+        std::pair{"wl_display_flush", &Calls::flush},
+        std::pair{"wl_proxy_create_wrapper", &Calls::createWrapper},
+        std::pair{"wl_proxy_wrapper_destroy", &Calls::destroyWrapper},
+        std::pair{"wl_proxy_set_queue", &Calls::setQueue},
+        std::pair{"wl_proxy_marshal_flags", &Calls::marshal},
+        std::pair{"wl_proxy_add_listener", &Calls::addListener},
+        std::pair{"wl_registry_interface", &Calls::registryInterface},
+        std::pair{"wl_seat_interface", &Calls::seatInterface},
+        std::pair{"wl_pointer_interface", &Calls::pointerInterface});
     return loaded ? &*loaded : nullptr;
 }
 

@@ -5,26 +5,6 @@
 #include <QGuiApplication>
 #include <optional>
 
-namespace {
-
-std::optional<LoadedXcb::Calls> load()
-{
-    LoadedLibrary::Symbols library("libxcb.so.1");
-    LoadedXcb::Calls xcb{};
-    library.find("xcb_query_pointer", xcb.queryPointer);
-    library.find("xcb_query_pointer_reply", xcb.queryPointerReply);
-    library.find("xcb_configure_window", xcb.configureWindow);
-    library.find("xcb_intern_atom", xcb.internAtom);
-    library.find("xcb_intern_atom_reply", xcb.internAtomReply);
-    library.find("xcb_change_property", xcb.changeProperty);
-    library.find("xcb_flush", xcb.flush);
-    if (!library.foundAll())
-        return std::nullopt;
-    return xcb;
-}
-
-} // namespace
-
 namespace LoadedXcb {
 
 xcb_connection_t* connection()
@@ -36,7 +16,14 @@ xcb_connection_t* connection()
 
 const Calls* calls()
 {
-    static const std::optional<Calls> loaded = load();
+    static const std::optional<Calls> loaded = LoadedLibrary::table<Calls>(
+        "libxcb.so.1", std::pair{"xcb_query_pointer", &Calls::queryPointer},
+        std::pair{"xcb_query_pointer_reply", &Calls::queryPointerReply},
+        std::pair{"xcb_configure_window", &Calls::configureWindow},
+        std::pair{"xcb_intern_atom", &Calls::internAtom},
+        std::pair{"xcb_intern_atom_reply", &Calls::internAtomReply},
+        std::pair{"xcb_change_property", &Calls::changeProperty},
+        std::pair{"xcb_flush", &Calls::flush});
     return loaded ? &*loaded : nullptr;
 }
 
