@@ -1,10 +1,10 @@
 # shellcheck shell=bash
 # The game under a Wayland compositor nested in a private X server, played with real input:
-# weston (at a whole scale) or GNOME's compositor (at scale 1) runs as a window of the X server,
-# and the pointer and keys that xdotool gives that server reach the game through it. A test
-# script sets compositor (weston or mutter) and scale, then sources this file with the game's
-# executable and the helpers' folder as its arguments: the compositor is then running with the
-# game's window shown in it (win_x, win_y), and the screen has settled (board_shot).
+# weston (at a whole scale), GNOME's compositor or KWin (at scale 1) runs as a window of the X
+# server, and the pointer and keys that xdotool gives that server reach the game through it. A
+# test script sets compositor (weston, mutter or kwin) and scale, then sources this file with the
+# game's executable and the helpers' folder as its arguments: the compositor is then running with
+# the game's window shown in it (win_x, win_y), and the screen has settled (board_shot).
 readonly output_width=$((1024 * scale)) output_height=$((768 * scale))
 # The compositor's window at the top-left corner, and a margin beside it for the pointer to wait
 # in.
@@ -24,6 +24,17 @@ if [[ "$compositor" == mutter ]]; then
     MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 XDG_CURRENT_DESKTOP=GNOME mutter --nested --wayland \
         --no-x11 --wayland-display "$socket" >"$work/compositor.out" 2>&1 &
     output_window='"mutter"'
+elif [[ "$compositor" == kwin ]]; then
+    start_session_bus
+    # A title bar in another colour when its window has the keyboard, as GNOME's are.
+    mkdir -p "$XDG_CONFIG_HOME"
+    printf '[WM]\nactiveBackground=48,140,198\ninactiveBackground=239,240,241\n' \
+        >"$XDG_CONFIG_HOME/kdeglobals"
+    # Its binary carries file capabilities, which a container may refuse to run; a copy has none.
+    cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
+    "$work/kwin_wayland" --x11-display "$DISPLAY" --width 1024 --height 768 --socket "$socket" \
+        --no-lockscreen >"$work/compositor.out" 2>&1 &
+    output_window='"KDE Wayland Compositor'
 else
     write_weston_config
     weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --scale="$scale" \
@@ -108,8 +119,29 @@ cp "$rest_shot" "$empty_shot"
 content_box() {
     changed_box "$empty_shot" "$shot"
 }
-QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket DISPLAY="" "$game" >"$work/game.out" \
-    2>"$work/game.err" &
+# With start_through_socket set, the game starts as a compositor starts its own clients: on a
+# connection handed to it (WAYLAND_SOCKET), beside a WAYLAND_DISPLAY that names a socket which
+# takes connections and never answers.
+launch=()
+game_display=$socket
+if [[ -v start_through_socket ]]; then
+    game_display=silent-$$
+    python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX)
+s.bind(sys.argv[1])
+s.listen()
+time.sleep(1e6)' "$XDG_RUNTIME_DIR/$game_display" &
+    started_pids+=($!)
+    wait_until 10 "the silent socket listens" test -S "$XDG_RUNTIME_DIR/$game_display"
+    launch=(python3 -c 'import os, socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.connect(sys.argv[1])
+os.set_inheritable(s.fileno(), True)
+os.environ["WAYLAND_SOCKET"] = str(s.fileno())
+os.execv(sys.argv[2], sys.argv[2:])' "$XDG_RUNTIME_DIR/$socket")
+fi
+QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$game_display DISPLAY="" "${launch[@]}" "$game" \
+    >"$work/game.out" 2>"$work/game.err" &
 game_pid=$!
 started_pids+=("$game_pid")
 

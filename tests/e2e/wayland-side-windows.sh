@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# The side windows under a Wayland compositor that draws no frames (the third argument: weston or
-# mutter, at scale 1), with real input. About and Help open in title bars of their own: close
-# only, dragged by the bar, and About, pressed again once the game has the keyboard, comes back
-# to the front with the keyboard. One game start.
-compositor=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER weston|mutter}
+# The side windows under a Wayland compositor (the third argument: weston or mutter, which draw no
+# frames, or KWin, which does; at scale 1), with real input. About and Help open in title bars of
+# their own where the compositor draws none: close only, dragged by the bar, and About, pressed
+# again once the game has the keyboard, comes back to the front with the keyboard. One game
+# start; under weston, as weston would start it itself (nested-compositor.sh).
+compositor=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER weston|mutter|kwin}
 scale=1
 readonly compositor scale
+# shellcheck disable=SC2034 # read by nested-compositor.sh
+[[ "$compositor" == weston ]] && start_through_socket=yes
 source "$(dirname "$0")/nested-compositor.sh"
 
 # side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, under the title bar
-# it paints itself, 37 pixels high.
+# it paints itself, 37 pixels high; KWin's own is as high.
 side_window_at_size() {
     alive
     side_window_opens || return 1
@@ -31,15 +34,37 @@ wait_until 20 "About opens at its size" side_window_at_size 385 241
 settle "once About opens"
 about_shot=$work/about.ppm
 cp "$rest_shot" "$about_shot"
-bar_tap 62
-bar_tap 39
-park_shot
-[[ -z "$(changed_box "$about_shot" "$shot")" ]] ||
-    fail "a press on About's bar beside its close control changed the screen"
-# To the top of the output, clear of the game's first row. The first step starts the move; weston
-# moves the window from there on, GNOME's compositor from the press.
+# differs_from PICTURE: the screen is not as the picture shows it.
+differs_from() {
+    park_shot
+    [[ -n "$(changed_box "$1" "$shot")" ]]
+}
+same_as() {
+    ! differs_from "$1"
+}
+if [[ "$compositor" == kwin ]]; then
+    # KWin draws About's frame: a right-click on the bar opens KWin's window menu, where a bar
+    # of the window's own would ignore it.
+    xdotool mousemove "$((sx + 60 * scale))" "$((sy + 18 * scale))" sleep 0.2 click 3
+    wait_until 10 "a right-click on About's bar opens KWin's window menu" differs_from "$about_shot"
+    xdotool key Escape
+    wait_until 10 "KWin's window menu closes on Escape" same_as "$about_shot"
+else
+    bar_tap 62
+    bar_tap 39
+    park_shot
+    [[ -z "$(changed_box "$about_shot" "$shot")" ]] ||
+        fail "a press on About's bar beside its close control changed the screen"
+fi
+# To the top of the output, clear of the game's first row, and to the side away from the game's
+# About button, which KWin puts under the top of the output. The first step starts the move;
+# weston moves the window from there on, GNOME's compositor and KWin from the press.
 step=$((12 * scale))
-dx=$(((sx < output_width / 2 ? 50 : -50) * scale)) dy=$((10 * scale - sy))
+about_centre=centre_about
+read -r about_x _ <<<"${!about_centre}"
+to_x=$((output_width - sw - step - 10 * scale))
+((win_x + about_x > output_width / 2)) && to_x=$((10 * scale))
+dx=$((to_x - sx)) dy=$((10 * scale - sy))
 from_x=$sx from_y=$sy
 xdotool mousemove "$((sx + 60 * scale))" "$((sy + 18 * scale))" sleep 0.2 mousedown 1 sleep 0.2 \
     mousemove_relative -- "$step" 0 sleep 0.2 mousemove_relative -- "$dx" "$dy" sleep 0.2 \
@@ -52,8 +77,21 @@ wait_until 10 "a drag on About's bar moves it by ($dx, $dy)" about_moved
 # A click on an empty hole of the first row gives the game the keyboard (GNOME's compositor;
 # weston leaves it with the side window).
 click_centre i14
+# Pressed again, About comes to the front with the keyboard where the player put it, where the
+# compositor grants activation: its bar shows the change of focus. weston grants none, and the
+# window shown anew may land anywhere.
+settle "once the game has the keyboard"
+placed_x=$sx placed_y=$sy
 click_centre about
-wait_until 20 "About is shown again" side_window_at_size 385 241
+if [[ "$compositor" == weston ]]; then
+    wait_until 20 "About is shown again" side_window_at_size 385 241
+else
+    wait_until 20 "About, pressed again, takes the keyboard" differs_from "$rest_shot"
+    settle "once About is pressed again"
+    if ! side_window_at_size 385 241 || ((sx != placed_x || sy != placed_y)); then
+        fail "About, pressed again, left ($placed_x, $placed_y) for ($sx, $sy)"
+    fi
+fi
 xdotool key Escape
 wait_until 20 "About, pressed again, takes the keyboard and closes on Escape" side_window_closed
 click_centre help
@@ -61,4 +99,4 @@ wait_until 20 "Help opens at its size" side_window_at_size 465 369
 bar_tap 19
 wait_until 20 "Help closes with its close control" side_window_closed
 still_sound
-echo "$compositor: About and Help in bars of their own; About back in front with the keyboard"
+echo "$compositor: About and Help closed by their bars; About back in front with the keyboard"
