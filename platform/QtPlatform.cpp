@@ -1,14 +1,9 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/AppInfo.h"
 #include "platform/OwnExecutable.h"
-#include "platform/QtTranslation.h"
 #include "platform/WindowSystem.h"
 
-#include <QGuiApplication>
-#include <QMessageBox>
 #include <QWidget>
-#include <QWindow>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -29,9 +24,11 @@ PegPointers::Scaling pointerScaling()
 
 QtPlatform::QtPlatform() : m_pegPointers(pointerScaling()) {}
 
-void QtPlatform::setPointerWidget(QWidget* widget)
+void QtPlatform::setMainWindow(QWidget* window, const BoxFrame& boxFrame)
 {
-    m_pointerWidget = widget;
+    m_pointerWidget = window;
+    m_messageBox.setOwner(window, boxFrame);
+    m_questionBox.setOwner(window, boxFrame);
 }
 
 double QtPlatform::timeOfDay() const
@@ -56,52 +53,16 @@ double QtPlatform::nextRandom()
     return value < 1.0 ? value : std::nextafter(1.0, 0.0);
 }
 
-namespace {
-
-// The box is made on its first use and kept: one built anew would decode its buttons' icons
-// again, and Qt's pixmap cache would keep every copy.
-QMessageBox::StandardButton runBox(std::unique_ptr<QMessageBox>& box, const QString& text,
-                                   QMessageBox::StandardButtons buttons,
-                                   QMessageBox::StandardButton defaultButton)
-{
-    translateQtTexts();
-    if (!box) {
-        box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QString::fromUtf8(AppInfo::title),
-                                            QString(), buttons);
-        if (buttons & QMessageBox::Cancel)
-            box->setEscapeButton(QMessageBox::Cancel);
-        box->setTextFormat(Qt::PlainText);
-    }
-    box->setText(text);
-    // Shown as a new box would be: centred, with the focus on the default button.
-    box->setAttribute(Qt::WA_Moved, false);
-    box->setDefaultButton(defaultButton);
-    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
-    // Qt connects the window it activates to the application and disconnects it when another
-    // window takes over; a window that is destroyed while active, as the box's native window is
-    // when it hides, keeps its connection. The box's window outlives its native window, so the
-    // connection would stay for good, one more at every showing.
-    QWindow* window = box->windowHandle();
-    if (window && QGuiApplication::focusWindow() != window)
-        QObject::disconnect(window, &QWindow::focusObjectChanged, qApp, nullptr);
-    // Qt makes the box's native window anew at each showing.
-    WindowSystem::settleXlibRequests();
-    return answer;
-}
-
-} // namespace
-
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::showMessage(const QString& text)
 {
-    runBox(m_messageBox, text, QMessageBox::Ok, QMessageBox::Ok);
+    m_messageBox.run(text);
 }
 
 Answer QtPlatform::askYesNoCancel(const QString& text)
 {
-    switch (runBox(m_questionBox, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                   QMessageBox::Yes)) {
+    switch (m_questionBox.run(text)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
