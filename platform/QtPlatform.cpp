@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/OwnExecutable.h"
+#include "platform/WindowShownNotice.h"
 #include "platform/WindowSystem.h"
 
 #include <QWidget>
@@ -102,14 +103,20 @@ StartOutcome QtPlatform::startProgram(const QByteArray& path)
     posix_spawnattr_setsigdefault(&attributes, &all);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
+    WindowShownNotice::Wait shown;
+    std::vector<char*> environment = shown.environment();
     char* arguments[] = {const_cast<char*>(path.constData()), nullptr};
     pid_t child = 0;
     const int error =
-        posix_spawn(&child, path.constData(), nullptr, &attributes, arguments, environ);
+        posix_spawn(&child, path.constData(), nullptr, &attributes, arguments, environment.data());
     posix_spawnattr_destroy(&attributes);
-    if (error == 0)
-        return {true, {}};
-    return {false, QString::fromLocal8Bit(std::strerror(error))};
+    shown.started();
+    if (error != 0)
+        return {false, QString::fromLocal8Bit(std::strerror(error))};
+    // A start takes well under a second; the limit is for a machine under heavy load.
+    if (const std::optional<QString> failure = shown.untilShown(child, std::chrono::seconds(10)))
+        return {false, *failure};
+    return {true, {}};
 }
 
 void QtPlatform::endProgram()

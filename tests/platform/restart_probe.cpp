@@ -1,15 +1,17 @@
 // Stands in for the game in the restart test. Under its first name it changes its own file as
 // the test asks and answers Yes to the new-game question, going through the real process
 // services. Started again as "probe-renamed", it leaves a note with the file that ran and the
-// help text the game would show from its folder. With --ask it shows the real question instead,
-// prints the texts of its default button and of Yes, No and Cancel, one a line, and answers
-// Cancel.
+// help text the game would show from its folder, and tells its starter its window is shown; or,
+// after --ends-unseen, ends at once as a game that cannot reach the desktop. With --ask it shows
+// the real question instead, prints the texts of its default button and of Yes, No and Cancel, one
+// a line, and answers Cancel.
 
 #include "dialogs/HelpFile.h"
 #include "game/Board.h"
 #include "game/Game.h"
 #include "platform/OwnExecutable.h"
 #include "platform/QtPlatform.h"
+#include "platform/WindowShownNotice.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,7 +47,7 @@ private:
 };
 
 // Written aside and renamed, so the test never reads a half-written note.
-bool leaveNote(const QByteArray& folder, const QByteArray& text)
+bool leaveNote(const QByteArray& folder, const QByteArray& text, const char* name = "/started")
 {
     const QByteArray part = folder + "/started.part";
     std::FILE* note = std::fopen(part.constData(), "wb");
@@ -53,7 +55,7 @@ bool leaveNote(const QByteArray& folder, const QByteArray& text)
         return false;
     const bool written = std::fwrite(text.constData(), 1, text.size(), note) == size_t(text.size());
     return std::fclose(note) == 0 && written &&
-           std::rename(part.constData(), (folder + "/started").constData()) == 0;
+           std::rename(part.constData(), (folder + name).constData()) == 0;
 }
 
 int askAndPrintButtons(int argc, char* argv[])
@@ -88,8 +90,13 @@ int main(int argc, char* argv[])
     const QByteArray renamed = folder + "/probe-renamed";
 
     if (self == renamed) {
+        // A new game that cannot reach the desktop ends before it shows anything.
+        if (QFile::exists(QFile::decodeName(folder + "/unseen")))
+            return 4;
         const QString help = HelpFile::read(OwnExecutable::folder());
-        return leaveNote(folder, self + '\n' + help.toUtf8()) ? 0 : 1;
+        const bool noted = leaveNote(folder, self + '\n' + help.toUtf8());
+        WindowShownNotice::tellStarter();
+        return noted ? 0 : 1;
     }
 
     const QStringList arguments = app.arguments();
@@ -106,6 +113,9 @@ int main(int argc, char* argv[])
             return 2;
         if (arguments.contains(QStringLiteral("--unstartable")))
             ::chmod(renamed.constData(), 0600);
+        if (arguments.contains(QStringLiteral("--ends-unseen")) &&
+            !leaveNote(folder, {}, "/unseen"))
+            return 2;
     }
 
     Board board;

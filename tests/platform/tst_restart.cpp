@@ -16,12 +16,13 @@ namespace {
 const QByteArray helpText = "Nápověda ze složky / help from the folder";
 
 // What an upgrade puts in the game's place: a new program, which leaves the same note as the
-// probe does.
+// probe does and tells its starter that it is shown.
 const QByteArray upgradeScript =
     "#!/bin/sh\n"
     "dir=\"${0%/*}\"\n"
     "{ printf '%s\\n' \"$0\"; cat \"$dir/Help.txt\"; } > \"$dir/started.part\"\n"
-    "mv \"$dir/started.part\" \"$dir/started\"\n";
+    "mv \"$dir/started.part\" \"$dir/started\"\n"
+    "printf 1 > \"/proc/self/fd/$VORE_TRELLIQ_SHOWN_FD\"\n";
 
 bool writeFile(const QByteArray& path, const QByteArray& bytes, mode_t mode = 0644)
 {
@@ -137,6 +138,9 @@ private slots:
             << QStringLiteral("--unstartable") << QStringLiteral("Permission denied");
         QTest::newRow("deleted, nothing in its place")
             << QStringLiteral("--deleted") << QStringLiteral("No such file");
+        QTest::newRow("ends before it shows its window")
+            << QStringLiteral("--ends-unseen")
+            << QStringLiteral("ended with status 4 before it showed its window");
     }
 
     void yesReportsAFileThatCannotStart()
