@@ -159,20 +159,30 @@ private slots:
     }
 
     // The question's standard buttons speak the system's language, through Qt's own
-    // translations, with Yes the default; the question's own text is the game's.
+    // translations, with Yes the default; the question's own text is the game's. Each way out
+    // gives its own answer: closing the box, as its close control does, answers as Cancel.
     void questionButtonsSpeakTheSystemLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("C") << QStringLiteral("C") << QStringList{"&Yes", "&Yes", "&No", "Cancel"};
-        QTest::newRow("Czech") << QStringLiteral("cs_CZ.UTF-8")
-                               << QStringList{"&Ano", "&Ano", "&Ne", "Zrušit"};
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QStringList>("printed");
+        const QStringList english{"&Yes", "&Yes", "&No", "Cancel"};
+        QTest::newRow("C, Yes") << QStringLiteral("C") << QStringLiteral("yes")
+                                << english + QStringList{"answer: Yes"};
+        QTest::newRow("C, No") << QStringLiteral("C") << QStringLiteral("no")
+                               << english + QStringList{"answer: No"};
+        QTest::newRow("C, closed") << QStringLiteral("C") << QStringLiteral("close")
+                                   << english + QStringList{"answer: Cancel"};
+        QTest::newRow("Czech, Cancel")
+            << QStringLiteral("cs_CZ.UTF-8") << QStringLiteral("cancel")
+            << QStringList{"&Ano", "&Ano", "&Ne", "Zrušit", "answer: Cancel"};
     }
 
     void questionButtonsSpeakTheSystemLanguage()
     {
         QFETCH(QString, language);
-        QFETCH(QStringList, buttons);
+        QFETCH(QString, way);
+        QFETCH(QStringList, printed);
         QProcess probe;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
@@ -180,12 +190,12 @@ private slots:
         environment.insert(QStringLiteral("LANG"), language);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         probe.setProcessEnvironment(environment);
-        probe.start(QStringLiteral(PROBE_PATH), {QStringLiteral("--ask")});
+        probe.start(QStringLiteral(PROBE_PATH), {QStringLiteral("--ask"), way});
         QVERIFY(probe.waitForFinished(30000));
         QCOMPARE(probe.exitCode(), 0);
-        // The default button, then Yes, No and Cancel.
+        // The default button, then Yes, No and Cancel, then the answer.
         QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-                 buttons);
+                 printed);
     }
 };
 
