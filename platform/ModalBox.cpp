@@ -6,30 +6,20 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
 #include <QWindow>
 #include <utility>
 
 // Takes the box down, which ends its run, so that it is shown anew: mapped again, a window comes
-// back in its normal state, in front and with the keyboard. That is needed where the window
-// system has left the box where the player cannot answer it:
-// - maximised or full screen, as a compositor may make any window on its own (weston's keys,
-//   GNOME's Super+Up). A box of fixed size would answer the compositor's size with its own, for
-//   which weston ends the connection, and the game with it; the box is taken down before it
-//   draws again.
-// - under Wayland, once the keyboard has gone from the box to another window of the game. A
-//   compositor does not know that the box blocks the game: a press on the game's window gives
-//   that window the keyboard, also when the compositor has minimised the box, and a Wayland
-//   client can neither raise nor restore a window of its own.
+// back in its normal state. A compositor may maximise or fill the screen with any window on its
+// own (weston's Super+Shift+M and Super+Shift+F); a box of fixed size would then answer the
+// compositor's size with its own, and stay in that state, away from where the player had it. The
+// box is taken down before it draws again.
 class BoxShownAgain : public QObject
 {
 public:
     explicit BoxShownAgain(QMessageBox& box) : QObject(&box), m_box(box)
     {
         box.installEventFilter(this);
-        if (WindowSystem::current() == WindowSystem::Kind::Wayland)
-            connect(qApp, &QGuiApplication::focusWindowChanged, this,
-                    &BoxShownAgain::keyboardMoved);
     }
 
     // Whether the box was taken down since it was last shown.
@@ -38,42 +28,51 @@ public:
     bool eventFilter(QObject*, QEvent* event) override
     {
         constexpr Qt::WindowStates sized = Qt::WindowMaximized | Qt::WindowFullScreen;
-        if (event->type() == QEvent::Show)
-            m_hadKeyboard = false;
         if (event->type() == QEvent::WindowStateChange && (m_box.windowState() & sized)) {
-            takeDown();
+            m_takenDown = true;
+            m_box.hide();
             m_box.setWindowState(m_box.windowState() & ~sized);
         }
         return false;
     }
 
 private:
-    void keyboardMoved(QWindow* window)
-    {
-        if (window && window == m_box.windowHandle()) {
-            m_hadKeyboard = true;
-            return;
-        }
-        // The compositor tells of the keyboard leaving a box that was taken down only once the
-        // box is shown again; only a box that has had the keyboard since then has lost it.
-        if (!window || !m_hadKeyboard || !m_box.isVisible())
-            return;
-        // Not while Qt is still handing the keyboard over.
-        QTimer::singleShot(0, this, [this] {
-            if (m_box.isVisible() && QGuiApplication::focusWindow() != m_box.windowHandle())
-                takeDown();
-        });
-    }
-
-    void takeDown()
-    {
-        m_takenDown = true;
-        m_box.hide();
-    }
-
     QMessageBox& m_box;
     bool m_takenDown = false;
-    bool m_hadKeyboard = false;
+};
+
+// Marks each showing of the box a modal dialog for the compositor, as its window is about to draw
+// its first frame: GNOME's compositor places a window as it first draws, and centres only a
+// modal dialog over its parent.
+class BoxMarkedModal : public QObject
+{
+public:
+    explicit BoxMarkedModal(QMessageBox& box) : QObject(&box), m_box(box)
+    {
+        box.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        QWindow* window = m_box.windowHandle();
+        if (watched == &m_box && event->type() == QEvent::Show) {
+            m_marked = false;
+            // The box's window outlives its native window, which is made anew at each showing.
+            if (window && !m_watchesWindow) {
+                m_watchesWindow = true;
+                window->installEventFilter(this);
+            }
+        } else if (watched == window && event->type() == QEvent::Expose && !m_marked) {
+            m_marked = true;
+            WindowSystem::markModalDialog(*window);
+        }
+        return false;
+    }
+
+private:
+    QMessageBox& m_box;
+    bool m_watchesWindow = false;
+    bool m_marked = false;
 };
 
 ModalBox::ModalBox(QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
@@ -102,6 +101,7 @@ QMessageBox& ModalBox::box()
         if (m_frame)
             m_frame(*m_box);
         m_shownAgain = new BoxShownAgain(*m_box);
+        new BoxMarkedModal(*m_box);
     }
     return *m_box;
 }

@@ -61,6 +61,12 @@ void keepOffTaskbar(QWidget& window);
 // dialogs, so there an ordinary window stays as it was.
 void tieToMainWindow(QWidget& window, QWindow* mainWindow);
 
+// Tells a compositor that the shown window is a modal dialog of its parent, where it has a way to
+// be told (GNOME's, which then centres it over the parent and hands it the keyboard when the
+// parent is pressed on). Call it each time the window has been shown: under Wayland a window is
+// made anew at each showing. Does nothing elsewhere.
+void markModalDialog(QWindow& window);
+
 // Lets the X library forget the requests Qt made through it. Qt's X11 platform talks to the
 // server through xcb, over a connection it shares with the X library; that library keeps a note
 // of each request of its own until it reads a reply sent after it, and nothing in Qt has it read

@@ -65,12 +65,17 @@ click_centre help
 wait_until 20 "Help opens at its size" side_window_at_size 465 369
 bar_tap 19
 wait_until 20 "Help closes with its close control" side_window_closed
-# The new-game question wears the bar too. A maximise that the compositor makes on its own shows
-# it anew, in its normal state, the game alive; a press on the game it blocks hands the keyboard
-# back to it: Escape answers Cancel.
+# The new-game question wears the bar too; GNOME's compositor puts it over the game (weston places
+# it as any new window, anywhere). A maximise that the compositor makes on its own shows it anew,
+# in its normal state, the game alive; a press on the game it blocks leaves it the keyboard:
+# Escape answers Cancel.
 click_centre kon
 wait_until 20 "the question opens" side_window_opens
 read -r qx qy qw qh <<<"$side"
+[[ "$compositor" == weston ]] ||
+    ((qx + qw / 2 > win_x && qx + qw / 2 < win_x + skin_width * scale &&
+        qy + qh / 2 > win_y && qy + qh / 2 < win_y + skin_height * scale)) ||
+    fail "the question opened at ($qx, $qy), not over the game at ($win_x, $win_y)"
 maximise=super+shift+m
 [[ "$compositor" == mutter ]] && maximise=super+Up
 xdotool mousemove "$((qx + qw / 2))" "$((qy + qh / 2))" sleep 0.2 key "$maximise"
@@ -85,7 +90,7 @@ escape_closes() {
     xdotool key Escape
     return 1
 }
-wait_until 20 "a press on the game hands the keyboard back to the question" escape_closes
+wait_until 20 "the question keeps the keyboard through a press on the game" escape_closes
 # Its close control answers Cancel too; Yes starts a new game, and the old one ends once the new
 # one has shown its window.
 click_centre kon
