@@ -3,7 +3,8 @@
 # the tests) need and that are not there yet. Quiet when everything is installed already.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build qt6-base-dev libwayland-dev fonts-dejavu-core
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-private-dev libwayland-dev
+          fonts-dejavu-core
           qt6-translations-l10n)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--tests" ]]; then
     packages+=(dpkg-dev file)
