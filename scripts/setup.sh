@@ -4,8 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-private-dev libwayland-dev
-          fonts-dejavu-core
-          qt6-translations-l10n)
+          fonts-dejavu-core qt6-translations-l10n)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--tests" ]]; then
     packages+=(dpkg-dev file)
 fi
