@@ -112,8 +112,16 @@ void tellStarter()
     if (!named || fd <= STDERR_FILENO || fstat(fd, &file) != 0 || !S_ISFIFO(file.st_mode) ||
         (fcntl(fd, F_GETFL) & O_ACCMODE) != O_WRONLY)
         return;
+    // A starter that has gone meanwhile must not end this game: the write then fails quietly.
+    struct sigaction ignore
+    {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction previous
+    {};
+    sigaction(SIGPIPE, &ignore, &previous);
     const char shown = 1;
     (void)!write(fd, &shown, 1);
+    sigaction(SIGPIPE, &previous, nullptr);
     close(fd);
 }
 

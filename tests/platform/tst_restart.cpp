@@ -158,6 +158,32 @@ private slots:
         QVERIFY(!waitForNote(m_folder + "/started", 0));
     }
 
+    // A new game whose starter has gone by its first frame goes on: the word it sends is lost
+    // quietly.
+    void aGoneStarterEndsNothing()
+    {
+        m_dir.emplace();
+        m_folder = QFile::encodeName(m_dir->path());
+        const QByteArray copy = m_folder + "/probe-renamed";
+        std::error_code error;
+        QVERIFY(std::filesystem::copy_file(PROBE_PATH, copy.toStdString(), error));
+        QVERIFY(::chmod(copy.constData(), 0755) == 0 &&
+                writeFile(m_folder + "/Help.txt", helpText));
+        int ends[2];
+        QVERIFY(::pipe(ends) == 0);
+        ::close(ends[0]);
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VORE_TRELLIQ_SHOWN_FD"), QString::number(ends[1]));
+        probe.setProcessEnvironment(environment);
+        probe.start(QFile::decodeName(copy), {});
+        const bool finished = probe.waitForFinished(30000);
+        ::close(ends[1]);
+        QVERIFY(finished);
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), 0);
+    }
+
     // The question's standard buttons speak the system's language, through Qt's own
     // translations, with Yes the default; the question's own text is the game's. Each way out
     // gives its own answer: closing the box, as its close control does, answers as Cancel.
