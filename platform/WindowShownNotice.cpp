@@ -113,11 +113,9 @@ void tellStarter()
         (fcntl(fd, F_GETFL) & O_ACCMODE) != O_WRONLY)
         return;
     // A starter that has gone meanwhile must not end this game: the write then fails quietly.
-    struct sigaction ignore
-    {};
+    struct sigaction ignore = {};
     ignore.sa_handler = SIG_IGN;
-    struct sigaction previous
-    {};
+    struct sigaction previous = {};
     sigaction(SIGPIPE, &ignore, &previous);
     const char shown = 1;
     (void)!write(fd, &shown, 1);
