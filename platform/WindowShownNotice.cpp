@@ -107,8 +107,7 @@ void tellStarter()
     const int fd = qEnvironmentVariableIntValue(variable, &named);
     // Games this one starts get a pipe of their own.
     unsetenv(variable);
-    struct stat file
-    {};
+    struct stat file = {};
     if (!named || fd <= STDERR_FILENO || fstat(fd, &file) != 0 || !S_ISFIFO(file.st_mode) ||
         (fcntl(fd, F_GETFL) & O_ACCMODE) != O_WRONLY)
         return;
