@@ -29,6 +29,7 @@ const Calls* calls()
         std::pair{"wl_proxy_set_queue", &Calls::setQueue},
         std::pair{"wl_proxy_marshal_flags", &Calls::marshal},
         std::pair{"wl_proxy_add_listener", &Calls::addListener},
+        std::pair{"wl_proxy_destroy", &Calls::destroy},
         std::pair{"wl_registry_interface", &Calls::registryInterface},
         std::pair{"wl_seat_interface", &Calls::seatInterface},
         std::pair{"wl_pointer_interface", &Calls::pointerInterface});

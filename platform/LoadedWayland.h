@@ -20,6 +20,7 @@ struct Calls
     decltype(wl_proxy_set_queue)* setQueue;
     decltype(wl_proxy_marshal_flags)* marshal;
     decltype(wl_proxy_add_listener)* addListener;
+    decltype(wl_proxy_destroy)* destroy;
     const wl_interface* registryInterface;
     const wl_interface* seatInterface;
     const wl_interface* pointerInterface;

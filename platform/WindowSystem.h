@@ -84,4 +84,10 @@ bool windowsDrawTheirTitleBars();
 // token. Presses count from the first question asked here on.
 bool activateForLatestPress(QWidget& window);
 
+// Tells the compositor that the shown window is a modal dialog of its parent, where it has a way
+// to be told (GNOME's, which then centres it over the parent and hands it the keyboard when the
+// parent is pressed on). Call it each time the window has been shown: under Wayland a window is
+// made anew at each showing. Does nothing elsewhere.
+void markModalDialog(QWindow& window);
+
 } // namespace WindowSystem

@@ -1,5 +1,6 @@
 // The calls of WindowSystem that only a Wayland compositor answers, asked on Qt's own connection
 // to it through the client library that Qt's Wayland platform has loaded.
+#include "platform/GtkShellProtocol.h"
 #include "platform/LoadedWayland.h"
 #include "platform/WindowSystem.h"
 #include "platform/XdgActivationProtocol.h"
@@ -25,6 +26,7 @@ struct Compositor
     wl_proxy* registry = nullptr;
     bool drawsFrames = false;
     std::uint32_t activationName = 0;
+    std::uint32_t gtkShellName = 0;
     std::uint32_t seatName = 0;
     // Where the compositor offers activation: the game's own seat and pointer, which hear every
     // press the compositor hands Qt, with the serial that a token must name. Qt 6.4 tells only
@@ -33,6 +35,7 @@ struct Compositor
     std::uint32_t pressSerial = 0;
     // Bound when first needed.
     wl_proxy* activation = nullptr;
+    wl_proxy* gtkShell = nullptr;
 };
 
 void listGlobal(void* data, wl_registry*, std::uint32_t name, const char* interface, std::uint32_t)
@@ -43,6 +46,8 @@ void listGlobal(void* data, wl_registry*, std::uint32_t name, const char* interf
         compositor.drawsFrames = true;
     if (std::strcmp(interface, XdgActivationProtocol::activation.name) == 0)
         compositor.activationName = name;
+    if (std::strcmp(interface, GtkShellProtocol::shell.name) == 0)
+        compositor.gtkShellName = name;
     if (std::strcmp(interface, "wl_seat") == 0 && compositor.seatName == 0)
         compositor.seatName = name;
 }
@@ -181,6 +186,34 @@ bool activateForLatestPress(QWidget& window)
                 surface);
     wl->flush(LoadedWayland::display());
     return true;
+}
+
+void markModalDialog(QWindow& window)
+{
+    if (current() != Kind::Wayland)
+        return;
+    Compositor& offered = compositor();
+    const LoadedWayland::Calls* wl = LoadedWayland::calls();
+    wl_proxy* surface = LoadedWayland::surface(window);
+    if (!wl || !surface || !offered.gtkShellName)
+        return;
+    if (!offered.gtkShell) {
+        offered.gtkShell =
+            wl->marshal(offered.registry, WL_REGISTRY_BIND, &GtkShellProtocol::shell, 1, 0,
+                        offered.gtkShellName, GtkShellProtocol::shell.name, 1U, nullptr);
+        if (!offered.gtkShell)
+            return;
+        // Its events, and its surfaces', go to Qt's queue, which drops them as they come: on the
+        // game's queue they would pile up between two questions asked of it.
+        wl->setQueue(offered.gtkShell, nullptr);
+    }
+    wl_proxy* extra = wl->marshal(offered.gtkShell, GtkShellProtocol::getGtkSurface,
+                                  &GtkShellProtocol::surface, 1, 0, nullptr, surface);
+    if (!extra)
+        return;
+    wl->marshal(extra, GtkShellProtocol::setModal, nullptr, 1, 0);
+    // The compositor keeps the mark until the window's surface goes, at its next hiding.
+    wl->destroy(extra);
 }
 
 } // namespace WindowSystem

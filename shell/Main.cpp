@@ -55,6 +55,7 @@ void Main::paintEvent(QPaintEvent* event)
         m_painted = true;
         quitAfterFirstFrameIfProfiling(*this);
         setIconAfterFirstFrame(*this);
+        tellStarterAfterFirstFrame(*this);
     }
     QPainter painter(this);
     const QRect dirty = event->rect();

@@ -12,12 +12,15 @@ readonly compositor scale
 source "$(dirname "$0")/nested-compositor.sh"
 
 # side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, under the title bar
-# it paints itself, 37 pixels high; KWin's own is as high.
+# it paints itself, 37 pixels high, inside its edge of a pixel; KWin's own bar is as high, with
+# no edge.
+edge=1
+[[ "$compositor" == kwin ]] && edge=0
 side_window_at_size() {
     alive
     side_window_opens || return 1
     read -r sx sy sw sh <<<"$side"
-    ((sw == $1 * scale && sh == ($2 + 37) * scale))
+    ((sw == ($1 + 2 * edge) * scale && sh == ($2 + 37 + 2 * edge) * scale))
 }
 # bar_tap X: a click on the side window's title bar, X pixels left of its right end.
 bar_tap() {
@@ -55,6 +58,12 @@ else
     park_shot
     [[ -z "$(changed_box "$about_shot" "$shot")" ]] ||
         fail "a press on About's bar beside its close control changed the screen"
+    # The close control acts on the release: pressed, left and released beside it, About stays.
+    xdotool mousemove "$((sx + sw - 19 * scale))" "$((sy + 18 * scale))" sleep 0.2 mousedown 1 \
+        sleep 0.2 mousemove_relative -- "$((-60 * scale))" 0 sleep 0.2 mouseup 1
+    settle "after a press on About's close control released beside it"
+    side_window_at_size 385 241 ||
+        fail "a press on About's close control released beside it closed About"
 fi
 # To the top of the output, clear of the game's first row, and to the side away from the game's
 # About button, which KWin puts under the top of the output. The first step starts the move;
@@ -98,5 +107,76 @@ click_centre help
 wait_until 20 "Help opens at its size" side_window_at_size 465 369
 bar_tap 19
 wait_until 20 "Help closes with its close control" side_window_closed
+if [[ "$compositor" == kwin ]]; then
+    still_sound
+    echo "kwin: About in KWin's frame, back in front with the keyboard where the player put it"
+    exit 0
+fi
+
+# The new-game question wears the bar too; GNOME's compositor puts it over the game (weston places
+# it as any new window, anywhere). A maximise that the compositor makes on its own shows it anew,
+# in its normal state, the game alive; a press on the game it blocks leaves it the keyboard:
+# Escape answers Cancel.
+click_centre kon
+wait_until 20 "the question opens" side_window_opens
+read -r qx qy qw qh <<<"$side"
+[[ "$compositor" == weston ]] ||
+    ((qx + qw / 2 > win_x && qx + qw / 2 < win_x + skin_width * scale &&
+        qy + qh / 2 > win_y && qy + qh / 2 < win_y + skin_height * scale)) ||
+    fail "the question opened at ($qx, $qy), not over the game at ($win_x, $win_y)"
+maximise=super+shift+m
+[[ "$compositor" == mutter ]] && maximise=super+Up
+xdotool mousemove "$((qx + qw / 2))" "$((qy + qh / 2))" sleep 0.2 key "$maximise"
+settle "after a maximise of the question"
 still_sound
-echo "$compositor: About and Help closed by their bars; About back in front with the keyboard"
+[[ "$(changed_box "$board_shot" "$rest_shot")" == *" $qw $qh" ]] ||
+    fail "the question is not back at its size after a maximise"
+read -r x y <<<"$bare_skin"
+device_click "$((x * scale))" "$((y * scale))"
+escape_closes() {
+    side_window_closed && return
+    xdotool key Escape
+    return 1
+}
+wait_until 20 "the question keeps the keyboard through a press on the game" escape_closes
+# Its close control answers Cancel too.
+click_centre kon
+wait_until 20 "the question opens again" side_window_opens
+read -r qx qy qw qh <<<"$side"
+xdotool mousemove "$((qx + qw - 19 * scale))" "$((qy + 18 * scale))" sleep 0.2 click 1
+wait_until 20 "the question's close control closes it" side_window_closed
+still_sound
+click_centre kon
+wait_until 20 "the question opens for Yes" side_window_opens
+read -r qx qy qw qh <<<"$side"
+xdotool mousemove "$((qx + qw / 2))" "$((qy + qh / 2))" sleep 0.2 key Return
+# An ended game stays a zombie, which has no executable, until this script collects it.
+game_ended() {
+    ! readlink "/proc/$game_pid/exe" >/dev/null
+}
+if [[ -v start_through_socket ]]; then
+    # Started on a connection handed to it, the game has none to hand on: the new game ends
+    # before it shows its window, and the old one says so, in a box of another size, and ends
+    # once that is answered.
+    failure_shows() {
+        alive
+        side_window_opens && [[ "$side" != *" $qw $qh" ]]
+    }
+    wait_until 20 "the old game says that the new one could not start" failure_shows
+    read -r qx qy qw qh <<<"$side"
+    xdotool mousemove "$((qx + qw / 2))" "$((qy + qh / 2))" sleep 0.2 key Return
+    wait_until 20 "the old game ends once the failure is answered" game_ended
+    echo "$compositor: About, Help and the question in bars of their own; the question kept" \
+        "through a maximise and a press on the game; a new game that cannot start is reported"
+    exit 0
+fi
+# Yes starts a new game, and the old one ends once the new one has shown its window.
+new_game_started() {
+    new_game=$(pgrep -P "$game_pid") && started_pids+=("$new_game")
+}
+wait_until 20 "Yes starts a new game" new_game_started
+wait_until 20 "the old game ends once the new one shows" game_ended
+kill -0 "$new_game" 2>/dev/null || fail "the new game ended"
+echo "$compositor: About, Help and the question in bars of their own; About back in front with" \
+    "the keyboard where the player put it; the question kept through a maximise and a press on" \
+    "the game"
