@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "dialogs/MessageBoxFrame.h"
 #include "platform/AppInfo.h"
 #include "platform/DisplayCheck.h"
 #include "platform/QtPlatform.h"
@@ -20,7 +21,7 @@ int main()
 
     QtPlatform platform;
     Main window(platform);
-    platform.setPointerWidget(&window);
+    platform.setMainWindow(&window, frameMessageBox);
     window.show();
     return app.exec();
 }

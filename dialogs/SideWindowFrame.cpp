@@ -59,10 +59,12 @@ QWidget& frameSideWindow(QWidget& window, QSize innerSize)
     // Qt's own title bar would offer minimise and maximise; the window goes without it and
     // paints one with a close control only.
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    window.setFixedSize(innerSize.width(), SideWindowTitleBar::barHeight + innerSize.height());
+    constexpr int edge = SideWindowTitleBar::edge;
+    window.setFixedSize(innerSize.width() + 2 * edge,
+                        SideWindowTitleBar::barHeight + innerSize.height() + 2 * edge);
     new SideWindowTitleBar(window);
     auto* inner = new QWidget(&window);
-    inner->setGeometry(QRect(QPoint(0, SideWindowTitleBar::barHeight), innerSize));
+    inner->setGeometry(QRect(QPoint(edge, edge + SideWindowTitleBar::barHeight), innerSize));
     return *inner;
 }
 

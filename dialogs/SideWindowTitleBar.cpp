@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QWindow>
 
 namespace {
@@ -20,31 +21,78 @@ struct Look
 };
 constexpr Look active{0xF9F8F8, 0xE1DEDB, 0xDAD6D2, 0xBFB8B1, 0x2E3436};
 // While another window has the keyboard.
-constexpr Look backdrop{0xF6F5F4, 0xF6F5F4, 0xF6F5F4, 0xD5D0CC, 0x929595};
+constexpr Look backdrop{0xFDFDFD, 0xF6F5F4, 0xF6F5F4, 0xD5D0CC, 0x929595};
 // The close control's round ground while the pointer is over it, and while it is pressed.
 constexpr QRgb hoverGround = 0xCFCAC4;
 constexpr QRgb pressedGround = 0xBAB3AC;
 
+// The dark line round the window, and the light line under the close control's cross while the
+// window has the keyboard.
+constexpr QRgb edgeColour = 0x3B000000;
+constexpr QRgb crossShadow = 0xC2FFFFFF;
+
+constexpr int cornerRadius = 8;
 constexpr int controlSize = 24;
 // From the bar's right end to the close control's centre.
-constexpr int controlInset = 19;
-constexpr int crossHalf = 4;
+constexpr int controlInset = 18;
+// The cross fills 8 by 8 pixels.
+constexpr qreal crossHalf = 4;
+constexpr qreal crossWidth = 1.5;
+
+// A rectangle with its top corners rounded.
+QPainterPath roundedTop(const QRectF& box, qreal radius)
+{
+    QPainterPath path;
+    path.moveTo(box.bottomLeft());
+    path.arcTo(box.left(), box.top(), 2 * radius, 2 * radius, 180, -90);
+    path.arcTo(box.right() - 2 * radius, box.top(), 2 * radius, 2 * radius, 90, -90);
+    path.lineTo(box.bottomRight());
+    path.closeSubpath();
+    return path;
+}
 
 } // namespace
 
 SideWindowTitleBar::SideWindowTitleBar(QWidget& window) : QWidget(&window)
 {
     setObjectName(QStringLiteral("titleBar"));
-    setGeometry(0, 0, window.width(), barHeight);
+    setGeometry(edge, edge, window.width() - 2 * edge, barHeight);
     setMouseTracking(true);
+    window.setAttribute(Qt::WA_TranslucentBackground);
     window.installEventFilter(this);
 }
 
 bool SideWindowTitleBar::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ActivationChange)
+    switch (event->type()) {
+    case QEvent::WindowTitleChange:
+    case QEvent::ActivationChange:
         update();
+        break;
+    case QEvent::Resize:
+        setGeometry(edge, edge, window()->width() - 2 * edge, barHeight);
+        break;
+    case QEvent::Paint:
+        paintWindowGround();
+        break;
+    default:
+        break;
+    }
     return false;
+}
+
+// Painted before the window's own painting: its edge, and its ground inside, round at the top.
+void SideWindowTitleBar::paintWindowGround()
+{
+    QWidget& window = *this->window();
+    QPainter painter(&window);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF outline = window.rect();
+    painter.fillPath(roundedTop(outline, cornerRadius + edge), QColor::fromRgba(edgeColour));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillPath(roundedTop(outline.adjusted(edge, edge, -edge, -edge), cornerRadius),
+                     window.palette().window());
 }
 
 QRect SideWindowTitleBar::closeControl() const
@@ -57,11 +105,16 @@ void SideWindowTitleBar::paintEvent(QPaintEvent*)
 {
     const Look& look = window()->isActiveWindow() ? active : backdrop;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The light top row follows the rounded corners.
     QLinearGradient ground(0, 1, 0, barHeight - 1);
     ground.setColorAt(0, QColor::fromRgb(look.gradientTop));
     ground.setColorAt(1, QColor::fromRgb(look.gradientBottom));
-    painter.fillRect(0, 1, width(), barHeight - 2, ground);
-    painter.fillRect(0, 0, width(), 1, QColor::fromRgb(look.highlight));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillPath(roundedTop(QRectF(0, 0, width(), barHeight - 1), cornerRadius),
+                     QColor::fromRgb(look.highlight));
+    painter.fillPath(roundedTop(QRectF(0, 1, width(), barHeight - 2), cornerRadius), ground);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.fillRect(0, barHeight - 1, width(), 1, QColor::fromRgb(look.border));
 
     const QRect control = closeControl();
@@ -77,19 +130,21 @@ void SideWindowTitleBar::paintEvent(QPaintEvent*)
                      painter.fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight,
                                                       titleBox.width()));
 
-    painter.setRenderHint(QPainter::Antialiasing);
     if (m_closePressed || m_closeUnderPointer) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(
             QColor::fromRgb(m_closePressed && m_closeUnderPointer ? pressedGround : hoverGround));
         painter.drawEllipse(control);
     }
-    painter.setPen(QPen(QColor::fromRgb(look.text), 2));
     const QPointF centre = QRectF(control).center();
-    painter.drawLine(centre + QPointF(-crossHalf, -crossHalf),
-                     centre + QPointF(crossHalf, crossHalf));
-    painter.drawLine(centre + QPointF(-crossHalf, crossHalf),
-                     centre + QPointF(crossHalf, -crossHalf));
+    const auto drawCross = [&painter](QPointF at, QColor colour) {
+        painter.setPen(QPen(colour, crossWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(at + QPointF(-crossHalf, -crossHalf), at + QPointF(crossHalf, crossHalf));
+        painter.drawLine(at + QPointF(-crossHalf, crossHalf), at + QPointF(crossHalf, -crossHalf));
+    };
+    if (&look == &active)
+        drawCross(centre + QPointF(0, 1), QColor::fromRgba(crossShadow));
+    drawCross(centre, QColor::fromRgb(look.text));
 }
 
 void SideWindowTitleBar::mousePressEvent(QMouseEvent* event)

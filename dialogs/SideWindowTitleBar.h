@@ -3,17 +3,22 @@
 #include <QWidget>
 #include <optional>
 
-// The title bar that a side window paints itself where the window system draws none: the
-// window's title and a close control, in the look of the desktop's own dialogs. A drag on the
-// bar moves the window; there is nothing to minimise, maximise or resize.
+// The title bar that a window of the game paints itself where the window system draws none, and
+// the window's edge: the window's title and a close control, in the look of the desktop's own
+// dialogs, with the top corners rounded. A drag on the bar moves the window; there is nothing to
+// minimise, maximise or resize. Serves the side windows and the message boxes.
 class SideWindowTitleBar : public QWidget
 {
 public:
-    // Lies across the top of the window, which is as wide as it stays, and follows its title
-    // and whether it has the keyboard.
+    // Lies across the top of the window inside its edge, and follows the window's width, its
+    // title and whether it has the keyboard. The window paints no background of its own from
+    // then on: the bar paints it, so that the corners stay clear. Call it before the window is
+    // first shown.
     explicit SideWindowTitleBar(QWidget& window);
 
     static constexpr int barHeight = 37;
+    // The dark line round the window, outside what it shows.
+    static constexpr int edge = 1;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,6 +30,7 @@ protected:
 
 private:
     QRect closeControl() const;
+    void paintWindowGround();
 
     // The close control closes the window when the press that began on it ends on it.
     bool m_closePressed = false;

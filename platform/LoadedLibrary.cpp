@@ -2,13 +2,22 @@
 
 #include <dlfcn.h>
 
-void* LoadedLibrary::find(const char* library, const char* name)
+namespace LoadedLibrary {
+
+Symbols::Symbols(const char* library)
+    : m_library(dlopen(library, RTLD_LAZY | RTLD_NOLOAD)), m_foundAll(m_library != nullptr)
+{}
+
+Symbols::~Symbols()
 {
-    void* loaded = dlopen(library, RTLD_LAZY | RTLD_NOLOAD);
-    if (!loaded)
-        return nullptr;
-    void* symbol = dlsym(loaded, name);
     // Qt's platform keeps its own reference for as long as the program runs.
-    dlclose(loaded);
-    return symbol;
+    if (m_library)
+        dlclose(m_library);
 }
+
+void* Symbols::address(const char* name) const
+{
+    return m_library ? dlsym(m_library, name) : nullptr;
+}
+
+} // namespace LoadedLibrary

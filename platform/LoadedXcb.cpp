@@ -5,31 +5,6 @@
 #include <QGuiApplication>
 #include <optional>
 
-namespace {
-
-template <typename Function> void find(const char* name, Function*& function)
-{
-    LoadedLibrary::find("libxcb.so.1", name, function);
-}
-
-std::optional<LoadedXcb::Calls> load()
-{
-    LoadedXcb::Calls xcb{};
-    find("xcb_query_pointer", xcb.queryPointer);
-    find("xcb_query_pointer_reply", xcb.queryPointerReply);
-    find("xcb_configure_window", xcb.configureWindow);
-    find("xcb_intern_atom", xcb.internAtom);
-    find("xcb_intern_atom_reply", xcb.internAtomReply);
-    find("xcb_change_property", xcb.changeProperty);
-    find("xcb_flush", xcb.flush);
-    if (!xcb.queryPointer || !xcb.queryPointerReply || !xcb.configureWindow || !xcb.internAtom ||
-        !xcb.internAtomReply || !xcb.changeProperty || !xcb.flush)
-        return std::nullopt;
-    return xcb;
-}
-
-} // namespace
-
 namespace LoadedXcb {
 
 xcb_connection_t* connection()
@@ -41,14 +16,21 @@ xcb_connection_t* connection()
 
 const Calls* calls()
 {
-    static const std::optional<Calls> loaded = load();
+    static const std::optional<Calls> loaded = LoadedLibrary::table<Calls>(
+        "libxcb.so.1", std::pair{"xcb_query_pointer", &Calls::queryPointer},
+        std::pair{"xcb_query_pointer_reply", &Calls::queryPointerReply},
+        std::pair{"xcb_configure_window", &Calls::configureWindow},
+        std::pair{"xcb_intern_atom", &Calls::internAtom},
+        std::pair{"xcb_intern_atom_reply", &Calls::internAtomReply},
+        std::pair{"xcb_change_property", &Calls::changeProperty},
+        std::pair{"xcb_flush", &Calls::flush});
     return loaded ? &*loaded : nullptr;
 }
 
 XSyncCall* xSync()
 {
     XSyncCall* call;
-    LoadedLibrary::find("libX11.so.6", "XSync", call);
+    LoadedLibrary::Symbols("libX11.so.6").find("XSync", call);
     return call;
 }
 

@@ -41,7 +41,9 @@ public:
     // after an upgrade has put a new file in its place, that file. Paths are the file system's
     // bytes, which need not be text.
     virtual QByteArray runningExecutable() const = 0;
-    // Starts a program without a shell and without arguments.
+    // Starts a program without a shell and without arguments, and returns once it has shown its
+    // window, as a new game tells: a program that ends before, or does not show it within a few
+    // seconds, counts as not started.
     [[nodiscard]] virtual StartOutcome startProgram(const QByteArray& path) = 0;
     // Ends the process at once: every window closes and no further code of ours runs.
     [[noreturn]] virtual void endProgram() = 0;

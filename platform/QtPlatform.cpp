@@ -1,14 +1,10 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/AppInfo.h"
 #include "platform/OwnExecutable.h"
-#include "platform/QtTranslation.h"
+#include "platform/WindowShownNotice.h"
 #include "platform/WindowSystem.h"
 
-#include <QGuiApplication>
-#include <QMessageBox>
 #include <QWidget>
-#include <QWindow>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -29,9 +25,11 @@ PegPointers::Scaling pointerScaling()
 
 QtPlatform::QtPlatform() : m_pegPointers(pointerScaling()) {}
 
-void QtPlatform::setPointerWidget(QWidget* widget)
+void QtPlatform::setMainWindow(QWidget* window, const BoxFrame& boxFrame)
 {
-    m_pointerWidget = widget;
+    m_pointerWidget = window;
+    m_messageBox.setOwner(window, boxFrame);
+    m_questionBox.setOwner(window, boxFrame);
 }
 
 double QtPlatform::timeOfDay() const
@@ -56,52 +54,16 @@ double QtPlatform::nextRandom()
     return value < 1.0 ? value : std::nextafter(1.0, 0.0);
 }
 
-namespace {
-
-// The box is made on its first use and kept: one built anew would decode its buttons' icons
-// again, and Qt's pixmap cache would keep every copy.
-QMessageBox::StandardButton runBox(std::unique_ptr<QMessageBox>& box, const QString& text,
-                                   QMessageBox::StandardButtons buttons,
-                                   QMessageBox::StandardButton defaultButton)
-{
-    translateQtTexts();
-    if (!box) {
-        box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QString::fromUtf8(AppInfo::title),
-                                            QString(), buttons);
-        if (buttons & QMessageBox::Cancel)
-            box->setEscapeButton(QMessageBox::Cancel);
-        box->setTextFormat(Qt::PlainText);
-    }
-    box->setText(text);
-    // Shown as a new box would be: centred, with the focus on the default button.
-    box->setAttribute(Qt::WA_Moved, false);
-    box->setDefaultButton(defaultButton);
-    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
-    // Qt connects the window it activates to the application and disconnects it when another
-    // window takes over; a window that is destroyed while active, as the box's native window is
-    // when it hides, keeps its connection. The box's window outlives its native window, so the
-    // connection would stay for good, one more at every showing.
-    QWindow* window = box->windowHandle();
-    if (window && QGuiApplication::focusWindow() != window)
-        QObject::disconnect(window, &QWindow::focusObjectChanged, qApp, nullptr);
-    // Qt makes the box's native window anew at each showing.
-    WindowSystem::settleXlibRequests();
-    return answer;
-}
-
-} // namespace
-
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::showMessage(const QString& text)
 {
-    runBox(m_messageBox, text, QMessageBox::Ok, QMessageBox::Ok);
+    m_messageBox.run(text);
 }
 
 Answer QtPlatform::askYesNoCancel(const QString& text)
 {
-    switch (runBox(m_questionBox, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                   QMessageBox::Yes)) {
+    switch (m_questionBox.run(text)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -141,14 +103,20 @@ StartOutcome QtPlatform::startProgram(const QByteArray& path)
     posix_spawnattr_setsigdefault(&attributes, &all);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
+    WindowShownNotice::Wait shown;
+    std::vector<char*> environment = shown.environment();
     char* arguments[] = {const_cast<char*>(path.constData()), nullptr};
     pid_t child = 0;
     const int error =
-        posix_spawn(&child, path.constData(), nullptr, &attributes, arguments, environ);
+        posix_spawn(&child, path.constData(), nullptr, &attributes, arguments, environment.data());
     posix_spawnattr_destroy(&attributes);
-    if (error == 0)
-        return {true, {}};
-    return {false, QString::fromLocal8Bit(std::strerror(error))};
+    shown.started();
+    if (error != 0)
+        return {false, QString::fromLocal8Bit(std::strerror(error))};
+    // A start takes well under a second; the limit is for a machine under heavy load.
+    if (const std::optional<QString> failure = shown.untilShown(child, std::chrono::seconds(10)))
+        return {false, *failure};
+    return {true, {}};
 }
 
 void QtPlatform::endProgram()

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "platform/ModalBox.h"
 #include "platform/PegPointers.h"
 #include "platform/Platform.h"
 
 #include <QPointer>
-#include <memory>
 #include <random>
 
-class QMessageBox;
 class QWidget;
 
 // The desktop behind the rules: Qt message boxes, the main window's cursor, the process.
@@ -18,8 +17,9 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    // The widget whose pointer shows the carried peg; set once the main window exists.
-    void setPointerWidget(QWidget* widget);
+    // The game's window, set once it exists: its pointer shows the carried peg, and the message
+    // boxes belong to it, dressed by the frame.
+    void setMainWindow(QWidget* window, const BoxFrame& boxFrame);
 
     double timeOfDay() const override;
     void seedRandom(double seed) override;
@@ -38,6 +38,7 @@ private:
     std::mt19937_64 m_generator;
     QPointer<QWidget> m_pointerWidget;
     PegPointers m_pegPointers;
-    std::unique_ptr<QMessageBox> m_messageBox;
-    std::unique_ptr<QMessageBox> m_questionBox;
+    ModalBox m_messageBox{QMessageBox::Ok, QMessageBox::Ok};
+    ModalBox m_questionBox{QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                           QMessageBox::Yes};
 };

@@ -35,11 +35,15 @@ void bringToFront(QWidget& window)
 {
     // A Wayland client cannot raise its own window: it may only ask the compositor to activate
     // it, and GNOME's (for a minimised window) and sway (always) grant that only with a token
-    // from the player's latest press, which Qt 6.4 does not ask for. Every compositor gives a
-    // newly mapped window the front and the focus, so an open window is taken down and mapped
-    // again; its widgets, and what they show, stay as they are.
-    if (current() == Kind::Wayland && window.isVisible())
+    // tied to the player's latest press, which Qt 6.4 does not ask for. Where the compositor
+    // offers no such request, the window is taken down and mapped again, as every compositor
+    // gives a newly mapped window the front and the focus; its widgets, and what they show, stay
+    // as they are.
+    if (current() == Kind::Wayland && window.isVisible()) {
+        if (activateForLatestPress(window))
+            return;
         window.hide();
+    }
     // show() leaves a window that the window manager minimised where it is; with no taskbar
     // button, the player could then find it only by cycling through the windows.
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);

@@ -19,6 +19,8 @@ enum class Kind
     Other,
 };
 
+// In WindowSystem.cpp: what Qt answers, whatever the window system.
+
 // The window system Qt runs on, as its platform plugin names it.
 Kind current();
 
@@ -35,31 +37,31 @@ bool compositorMovesWindows();
 // buffer's scale (Wayland), rather than as its pixels are (X11); see PegPointers::Scaling.
 bool cursorTakesPictureRatio();
 
-// Moves a top-level window so that the pointer holds it at the grip, a device pixel of the
-// window; the global position is the pointer's as the latest mouse event gives it. Qt places
-// windows, and reports a moving pointer, in device-independent pixels only, which on a scaled
-// screen reach every second device pixel or fewer: the window would lag behind the pointer.
-void followPointer(QWidget& window, QPoint grip, QPointF globalPosition);
-
-// Whether a decorated window must draw its own title bar: under Wayland where the compositor
-// offers to draw none. Qt then draws its own, and gives it minimise and maximise buttons
-// whatever the window's flags ask for.
-bool windowsDrawTheirTitleBars();
-
 // Shows a top-level window and brings it to the front with the keyboard focus, also when it was
-// minimised or lay behind another window.
+// minimised or lay behind another window. Under Wayland an open window stays where it is where
+// the compositor grants activation; where it offers none, the window is taken down and shown
+// again, and the compositor may place it anew.
 void bringToFront(QWidget& window);
-
-// Asks the window manager to give the window no taskbar button of its own. Call it before the
-// window is first shown: the hint is read when the window is mapped. Does nothing where the
-// desktop is not X11.
-void keepOffTaskbar(QWidget& window);
 
 // Ties a side window to the main window. Wayland has no skip-taskbar state: a compositor leaves
 // a window with a parent off the task list. Qt hands the parent to the compositor when the window
 // is mapped, so call it before the window is first shown. On X11 Qt names the parent only for
 // dialogs, so there an ordinary window stays as it was.
 void tieToMainWindow(QWidget& window, QWindow* mainWindow);
+
+// In WindowSystemX11.cpp: what only an X server answers; each does nothing, or what Qt can do,
+// elsewhere.
+
+// Moves a top-level window so that the pointer holds it at the grip, a device pixel of the
+// window; the global position is the pointer's as the latest mouse event gives it. Qt places
+// windows, and reports a moving pointer, in device-independent pixels only, which on a scaled
+// screen reach every second device pixel or fewer: the window would lag behind the pointer.
+void followPointer(QWidget& window, QPoint grip, QPointF globalPosition);
+
+// Asks the window manager to give the window no taskbar button of its own. Call it before the
+// window is first shown: the hint is read when the window is mapped. Does nothing where the
+// desktop is not X11.
+void keepOffTaskbar(QWidget& window);
 
 // Lets the X library forget the requests Qt made through it. Qt's X11 platform talks to the
 // server through xcb, over a connection it shares with the X library; that library keeps a note
@@ -68,5 +70,24 @@ void tieToMainWindow(QWidget& window, QWindow* mainWindow);
 // opening) would leave a few notes for good. A round trip lets it drop them all. Does nothing
 // where the desktop is not X11.
 void settleXlibRequests();
+
+// In WindowSystemWayland.cpp: what only a Wayland compositor answers, asked on Qt's own
+// connection to it when first needed; false elsewhere.
+
+// Whether a decorated window must draw its own title bar: under Wayland where the compositor
+// offers to draw none. Qt then draws its own, and gives it minimise and maximise buttons
+// whatever the window's flags ask for.
+bool windowsDrawTheirTitleBars();
+
+// Asks the compositor to bring a shown window to the front with the keyboard, with a token tied
+// to the player's latest press; false where the compositor offers no such request or gives no
+// token. Presses count from the first question asked here on.
+bool activateForLatestPress(QWidget& window);
+
+// Tells the compositor that the shown window is a modal dialog of its parent, where it has a way
+// to be told (GNOME's, which then centres it over the parent and hands it the keyboard when the
+// parent is pressed on). Call it each time the window has been shown: under Wayland a window is
+// made anew at each showing. Does nothing elsewhere.
+void markModalDialog(QWindow& window);
 
 } // namespace WindowSystem

@@ -1,78 +1,219 @@
-// The call of WindowSystem that only a Wayland compositor answers, asked straight of it through
-// the client library that Qt's Wayland platform has loaded.
-#include "platform/LoadedLibrary.h"
+// The calls of WindowSystem that only a Wayland compositor answers, asked on Qt's own connection
+// to it through the client library that Qt's Wayland platform has loaded.
+#include "platform/GtkShellProtocol.h"
+#include "platform/LoadedWayland.h"
 #include "platform/WindowSystem.h"
+#include "platform/XdgActivationProtocol.h"
 
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
 #include <cstring>
-#include <wayland-client-core.h>
+#include <string>
 #include <wayland-client-protocol.h>
 
 namespace {
 
-// The Wayland client library's calls, from the copy that Qt's Wayland platform has loaded: the
-// game does not link the library, so that a start on X11 does not load it.
-struct WaylandCalls
+// What the compositor offers, asked once on a queue of the game's own on Qt's connection: so it
+// is the compositor that shows the game that answers, whichever way the game reached it, and the
+// answer cannot be lost among Qt's events. A compositor that shows the game answers every round
+// trip; a broken connection ends one at once. Anything that fails counts as not offered.
+struct Compositor
 {
-    decltype(wl_display_connect)* connect;
-    decltype(wl_display_disconnect)* disconnect;
-    decltype(wl_display_roundtrip)* roundtrip;
-    decltype(wl_proxy_marshal_constructor)* marshalConstructor;
-    decltype(wl_proxy_add_listener)* addListener;
-    decltype(wl_proxy_destroy)* destroy;
-    const wl_interface* registryInterface;
+    Compositor();
+
+    wl_event_queue* queue = nullptr;
+    wl_proxy* registry = nullptr;
+    bool drawsFrames = false;
+    std::uint32_t activationName = 0;
+    std::uint32_t gtkShellName = 0;
+    std::uint32_t seatName = 0;
+    // Where the compositor offers activation: the game's own seat and pointer, which hear every
+    // press the compositor hands Qt, with the serial that a token must name. Qt 6.4 tells only
+    // the latest serial of all, a release's after a click, which GNOME's compositor does not take.
+    wl_proxy* seat = nullptr;
+    std::uint32_t pressSerial = 0;
+    // Bound when first needed.
+    wl_proxy* activation = nullptr;
+    wl_proxy* gtkShell = nullptr;
 };
 
-template <typename Symbol> void find(const char* name, Symbol*& symbol)
+void listGlobal(void* data, wl_registry*, std::uint32_t name, const char* interface, std::uint32_t)
 {
-    LoadedLibrary::find("libwayland-client.so.0", name, symbol);
+    auto& compositor = *static_cast<Compositor*>(data);
+    // Where the compositor lists it, Qt asks it to draw the frames, and it does.
+    if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
+        compositor.drawsFrames = true;
+    if (std::strcmp(interface, XdgActivationProtocol::activation.name) == 0)
+        compositor.activationName = name;
+    if (std::strcmp(interface, GtkShellProtocol::shell.name) == 0)
+        compositor.gtkShellName = name;
+    if (std::strcmp(interface, "wl_seat") == 0 && compositor.seatName == 0)
+        compositor.seatName = name;
 }
 
-// Whether the compositor lists the global through which a client asks it to draw the frame:
-// where it does, Qt asks, and the compositor draws it. Asked on a connection of its own, so that
-// Qt's queue of events is left alone; a failure counts as no such global.
-bool listsDecorationManager()
-{
-    WaylandCalls wl{};
-    find("wl_display_connect", wl.connect);
-    find("wl_display_disconnect", wl.disconnect);
-    find("wl_display_roundtrip", wl.roundtrip);
-    find("wl_proxy_marshal_constructor", wl.marshalConstructor);
-    find("wl_proxy_add_listener", wl.addListener);
-    find("wl_proxy_destroy", wl.destroy);
-    find("wl_registry_interface", wl.registryInterface);
-    if (!wl.connect || !wl.disconnect || !wl.roundtrip || !wl.marshalConstructor ||
-        !wl.addListener || !wl.destroy || !wl.registryInterface)
-        return false;
+const wl_registry_listener globalsListener{listGlobal, [](void*, wl_registry*, std::uint32_t) {}};
 
-    wl_display* display = wl.connect(nullptr);
-    if (!display)
-        return false;
-    bool listed = false;
-    static wl_registry_listener listener{
-        [](void* data, wl_registry*, uint32_t, const char* interface, uint32_t) {
-            if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
-                *static_cast<bool*>(data) = true;
+// A pointer of the first version, which has the first five events only.
+const wl_pointer_listener pressListener{
+    .enter = [](void*, wl_pointer*, std::uint32_t, wl_surface*, wl_fixed_t, wl_fixed_t) {},
+    .leave = [](void*, wl_pointer*, std::uint32_t, wl_surface*) {},
+    .motion = [](void*, wl_pointer*, std::uint32_t, wl_fixed_t, wl_fixed_t) {},
+    .button =
+        [](void* data, wl_pointer*, std::uint32_t serial, std::uint32_t, std::uint32_t,
+           std::uint32_t state) {
+            if (state == WL_POINTER_BUTTON_STATE_PRESSED)
+                static_cast<Compositor*>(data)->pressSerial = serial;
         },
-        [](void*, wl_registry*, uint32_t) {},
-    };
-    wl_proxy* registry =
-        wl.marshalConstructor(reinterpret_cast<wl_proxy*>(display), WL_DISPLAY_GET_REGISTRY,
-                              wl.registryInterface, nullptr);
-    if (registry) {
-        wl.addListener(registry, reinterpret_cast<void (**)()>(&listener), &listed);
-        wl.roundtrip(display);
-        wl.destroy(registry);
+    .axis = [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {},
+    .frame = nullptr,
+    .axis_source = nullptr,
+    .axis_stop = nullptr,
+    .axis_discrete = nullptr,
+    .axis_value120 = nullptr,
+};
+
+template <typename Listener>
+void listen(const LoadedWayland::Calls& wl, wl_proxy* proxy, const Listener& listener, void* data)
+{
+    wl.addListener(proxy, reinterpret_cast<void (**)()>(const_cast<Listener*>(&listener)), data);
+}
+
+Compositor::Compositor()
+{
+    wl_display* display = LoadedWayland::display();
+    const LoadedWayland::Calls* wl = display ? LoadedWayland::calls() : nullptr;
+    if (!wl)
+        return;
+    queue = wl->createQueue(display);
+    auto* ownDisplay = static_cast<wl_proxy*>(wl->createWrapper(display));
+    if (!queue || !ownDisplay)
+        return;
+    wl->setQueue(ownDisplay, queue);
+    registry =
+        wl->marshal(ownDisplay, WL_DISPLAY_GET_REGISTRY, wl->registryInterface, 1, 0, nullptr);
+    wl->destroyWrapper(ownDisplay);
+    if (!registry)
+        return;
+    listen(*wl, registry, globalsListener, this);
+    if (wl->roundtripQueue(display, queue) < 0) {
+        drawsFrames = false;
+        activationName = 0;
+        return;
     }
-    wl.disconnect(display);
-    return listed;
+    if (!activationName || !seatName)
+        return;
+    seat = wl->marshal(registry, WL_REGISTRY_BIND, wl->seatInterface, 1, 0, seatName,
+                       wl->seatInterface->name, 1U, nullptr);
+    wl_proxy* pointer =
+        seat ? wl->marshal(seat, WL_SEAT_GET_POINTER, wl->pointerInterface, 1, 0, nullptr)
+             : nullptr;
+    if (!pointer)
+        return;
+    // Heard on Qt's queue, which Qt dispatches as the events come: on the game's queue they
+    // would pile up between two presses on a side window's button.
+    wl->setQueue(pointer, nullptr);
+    listen(*wl, pointer, pressListener, this);
+}
+
+// Asked on first use, which is not at start-up: the main window asks nothing of it.
+Compositor& compositor()
+{
+    static Compositor asked;
+    return asked;
+}
+
+const XdgActivationProtocol::TokenListener tokenListener{
+    [](void* data, wl_proxy*, const char* text) { *static_cast<std::string*>(data) = text; }};
+
+// A token for the player's latest press, on the surface that had it; empty where the compositor
+// gave none.
+std::string activationToken(const LoadedWayland::Calls& wl, Compositor& compositor,
+                            wl_proxy* pressedSurface)
+{
+    using namespace XdgActivationProtocol;
+    wl_proxy* token = wl.marshal(compositor.activation, getActivationToken,
+                                 &XdgActivationProtocol::token, 1, 0, nullptr);
+    if (!token)
+        return {};
+    std::string text;
+    listen(wl, token, tokenListener, &text);
+    wl.marshal(token, setSerial, nullptr, 1, 0, compositor.pressSerial, compositor.seat);
+    if (pressedSurface)
+        wl.marshal(token, setSurface, nullptr, 1, 0, pressedSurface);
+    wl.marshal(token, commit, nullptr, 1, 0);
+    // Compositors answer the commit at once, before the round trip's end.
+    wl.roundtripQueue(LoadedWayland::display(), compositor.queue);
+    wl.marshal(token, destroyToken, nullptr, 1, WL_MARSHAL_FLAG_DESTROY);
+    return text;
 }
 
 } // namespace
 
-bool WindowSystem::windowsDrawTheirTitleBars()
+namespace WindowSystem {
+
+bool windowsDrawTheirTitleBars()
+{
+    return current() == Kind::Wayland && !compositor().drawsFrames;
+}
+
+bool activateForLatestPress(QWidget& window)
 {
     if (current() != Kind::Wayland)
         return false;
-    static const bool ownBars = !listsDecorationManager();
-    return ownBars;
+    Compositor& offered = compositor();
+    const LoadedWayland::Calls* wl = LoadedWayland::calls();
+    QWindow* shown = window.windowHandle();
+    wl_proxy* surface = shown ? LoadedWayland::surface(*shown) : nullptr;
+    if (!offered.seat || !wl || !surface)
+        return false;
+    if (!offered.activation)
+        offered.activation = wl->marshal(
+            offered.registry, WL_REGISTRY_BIND, &XdgActivationProtocol::activation, 1, 0,
+            offered.activationName, XdgActivationProtocol::activation.name, 1U, nullptr);
+    // The press that asks for the window landed on the window that has the focus, or else on
+    // the game's window, its parent.
+    QWindow* pressed = QGuiApplication::focusWindow();
+    if (!pressed)
+        pressed = shown->transientParent();
+    const std::string token =
+        offered.activation
+            ? activationToken(*wl, offered, pressed ? LoadedWayland::surface(*pressed) : nullptr)
+            : std::string();
+    if (token.empty())
+        return false;
+    wl->marshal(offered.activation, XdgActivationProtocol::activate, nullptr, 1, 0, token.c_str(),
+                surface);
+    wl->flush(LoadedWayland::display());
+    return true;
 }
+
+void markModalDialog(QWindow& window)
+{
+    if (current() != Kind::Wayland)
+        return;
+    Compositor& offered = compositor();
+    const LoadedWayland::Calls* wl = LoadedWayland::calls();
+    wl_proxy* surface = LoadedWayland::surface(window);
+    if (!wl || !surface || !offered.gtkShellName)
+        return;
+    if (!offered.gtkShell) {
+        offered.gtkShell =
+            wl->marshal(offered.registry, WL_REGISTRY_BIND, &GtkShellProtocol::shell, 1, 0,
+                        offered.gtkShellName, GtkShellProtocol::shell.name, 1U, nullptr);
+        if (!offered.gtkShell)
+            return;
+        // Its events, and its surfaces', go to Qt's queue, which drops them as they come: on the
+        // game's queue they would pile up between two questions asked of it.
+        wl->setQueue(offered.gtkShell, nullptr);
+    }
+    wl_proxy* extra = wl->marshal(offered.gtkShell, GtkShellProtocol::getGtkSurface,
+                                  &GtkShellProtocol::surface, 1, 0, nullptr, surface);
+    if (!extra)
+        return;
+    wl->marshal(extra, GtkShellProtocol::setModal, nullptr, 1, 0);
+    // The compositor keeps the mark until the window's surface goes, at its next hiding.
+    wl->destroy(extra);
+}
+
+} // namespace WindowSystem

@@ -5,15 +5,16 @@
 # (half an hour unless set).
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build qt6-base-dev libwayland-dev fonts-dejavu-core
-          qt6-translations-l10n)
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-private-dev libwayland-dev
+          fonts-dejavu-core qt6-translations-l10n)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--tests" ]]; then
     packages+=(dpkg-dev debhelper libxcb1-dev file)
 fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick
                libxext-dev libxfixes-dev libxdamage-dev libxtst-dev libbenchmark-dev valgrind
-               weston qt6-wayland mutter dbus-daemon lintian desktop-file-utils appstream libgtk-3-bin man-db xclip
+               weston qt6-wayland mutter kwin-wayland kwin-style-breeze python3 dbus-daemon lintian
+               desktop-file-utils appstream libgtk-3-bin man-db xclip
                # clang's libFuzzer and sanitizer runtimes are only recommended by clang.
                clang libclang-rt-14-dev)
 fi

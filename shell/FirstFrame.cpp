@@ -1,6 +1,7 @@
 #include "shell/FirstFrame.h"
 
 #include "assets/Pictures.h"
+#include "platform/WindowShownNotice.h"
 
 #include <QWidget>
 
@@ -22,4 +23,9 @@ void setIconAfterFirstFrame(QWidget& window)
     QMetaObject::invokeMethod(
         &window, [&window] { window.setWindowIcon(Pictures::applicationIcon()); },
         Qt::QueuedConnection);
+}
+
+void tellStarterAfterFirstFrame(QWidget& window)
+{
+    QMetaObject::invokeMethod(&window, &WindowShownNotice::tellStarter, Qt::QueuedConnection);
 }

@@ -13,3 +13,6 @@ void quitAfterFirstFrameIfProfiling(QWidget& window);
 
 // Gives the window its icon, which the player does not need to see the window's face.
 void setIconAfterFirstFrame(QWidget& window);
+
+// Tells the game that started this one, if another did, that the window is on the screen.
+void tellStarterAfterFirstFrame(QWidget& window);

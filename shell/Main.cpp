@@ -55,6 +55,7 @@ void Main::paintEvent(QPaintEvent* event)
         m_painted = true;
         quitAfterFirstFrameIfProfiling(*this);
         setIconAfterFirstFrame(*this);
+        tellStarterAfterFirstFrame(*this);
     }
     QPainter painter(this);
     const QRect dirty = event->rect();
@@ -64,9 +65,10 @@ void Main::paintEvent(QPaintEvent* event)
     if (ratio == 1.0) {
         painter.drawImage(dirty.topLeft(), m_face, dirty);
     } else {
-        // Made when a scaled screen first shows the window, and again only on another ratio.
+        // Made when a scaled screen first shows the window, and again only on another ratio;
+        // the window's mask is the face's shape, already cut.
         if (!m_sharpFace || m_sharpFace->ratio() != ratio)
-            m_sharpFace.emplace(m_face, ratio);
+            m_sharpFace.emplace(m_face, mask(), ratio);
         m_sharpFace->paint(painter);
         // The large face is read again only when the window is painted again. Its pages are
         // given back once control is back in the event loop, after the window has been flushed,

@@ -8,68 +8,26 @@
 
 namespace {
 
-std::vector<ResampledFace::Sample> samples(int device, int large)
+// Every position mixes a pixel with the next; one at or past the last pixel's centre gives all
+// of the last pair's share to that pixel.
+ResampledFace::Samples samples(int device, int large)
 {
-    std::vector<ResampledFace::Sample> along(device);
+    ResampledFace::Samples along{std::vector<int>(device), std::vector<quint16>(device)};
     const qreal step = qreal(large) / device;
     for (int i = 0; i < device; ++i) {
-        const qreal position = std::max((i + 0.5) * step - 0.5, 0.0);
-        const int before = std::min(static_cast<int>(position), large - 1);
-        along[i] = {before, std::min(before + 1, large - 1),
-                    static_cast<quint32>((position - before) * 256)};
+        const qreal position = std::clamp((i + 0.5) * step - 0.5, 0.0, large - 1.0);
+        const int before = std::min(static_cast<int>(position), large - 2);
+        along.before[i] = before;
+        along.share[i] = static_cast<quint16>((position - before) * 256);
     }
     return along;
-}
-
-// A premultiplied pixel with each channel in 16 bits of its own, room for the channel times a
-// share in 256ths.
-quint64 widened(QRgb pixel)
-{
-    return (pixel & 0x00FF00FFu) | (quint64(pixel & 0xFF00FF00u) << 24);
-}
-
-QRgb narrowed(quint64 channels)
-{
-    return QRgb(channels & 0x00FF00FFu) | QRgb((channels >> 24) & 0xFF00FF00u);
-}
-
-// The premultiplied pixel a share of the way from one to the other, every channel at once.
-QRgb between(QRgb from, QRgb to, quint32 share)
-{
-    const quint64 sum = widened(from) * (256 - share) + widened(to) * share;
-    return narrowed((sum >> 8) & 0x00FF00FF00FF00FFull);
-}
-
-// Two rows of premultiplied pixels mixed a share of the way from the first to the second,
-// channel by channel, as between() mixes two pixels. Done in blocks of a fixed size that an
-// optimising compiler turns into vector instructions, this is a few instructions per pixel.
-void mixRows(const QRgb* from, const QRgb* to, QRgb* mixed, int count, quint32 share)
-{
-    const auto* first = reinterpret_cast<const uchar*>(from);
-    const auto* second = reinterpret_cast<const uchar*>(to);
-    auto* out = reinterpret_cast<uchar*>(mixed);
-    const auto rest = quint16(256 - share), weight = quint16(share);
-    const auto mix = [&](int i) {
-        return uchar(quint16(first[i] * rest + second[i] * weight) >> 8);
-    };
-    constexpr int block = 16;
-    const int bytes = count * 4;
-    int i = 0;
-    for (; i + block <= bytes; i += block) {
-        uchar done[block];
-        for (int j = 0; j < block; ++j)
-            done[j] = mix(i + j);
-        std::copy_n(done, block, out + i);
-    }
-    for (; i < bytes; ++i)
-        out[i] = mix(i);
 }
 
 } // namespace
 
 // The rows of the large face that one paint reads, over the columns that the device columns of
 // the rectangle being painted sample: the two rows of the device row being painted, each read
-// once however many device rows sample it, and a row to mix them into.
+// once however many device rows sample it, and room to mix them into.
 struct ResampledFace::SampledRows
 {
     explicit SampledRows(const RunPicture::Rows& large)
@@ -77,31 +35,31 @@ struct ResampledFace::SampledRows
           mixed(large.size().width())
     {}
 
-    // Starts on a rectangle whose device columns sample the large face from first to last: the
-    // rows read so far were read for other columns.
-    void sampleColumns(int first, int last)
+    // Starts on a rectangle whose device columns sample the large face from one column up to
+    // another, not included: the rows read so far were read for other columns.
+    void sampleColumns(int from, int to)
     {
-        begin = first;
-        end = last + 1;
+        begin = from;
+        end = to;
         aboveRow = belowRow = -1;
     }
 
-    // Reads the two rows that a device row samples; the rows of the device row before are
-    // kept where they are sampled again.
-    void read(const Sample& down)
+    // Reads the row before and the row after; the rows of the device row before are kept where
+    // they are sampled again.
+    void read(int before)
     {
-        if (down.before == belowRow) {
+        if (before == belowRow) {
             std::swap(above, below);
             aboveRow = belowRow;
             belowRow = -1;
         }
-        if (down.before != aboveRow) {
-            large.read(down.before, begin, end, above.data() + begin);
-            aboveRow = down.before;
+        if (before != aboveRow) {
+            large.read(before, begin, end, above.data() + begin);
+            aboveRow = before;
         }
-        if (down.after != belowRow) {
-            large.read(down.after, begin, end, below.data() + begin);
-            belowRow = down.after;
+        if (before + 1 != belowRow) {
+            large.read(before + 1, begin, end, below.data() + begin);
+            belowRow = before + 1;
         }
     }
 
@@ -109,15 +67,16 @@ struct ResampledFace::SampledRows
     // Indexed by the large face's columns, of which only begin to end are read.
     std::vector<QRgb> above;
     std::vector<QRgb> below;
-    std::vector<QRgb> mixed;
+    std::vector<quint64> mixed;
     int begin = 0;
     int end = 0;
     int aboveRow = -1;
     int belowRow = -1;
 };
 
-ResampledFace::ResampledFace(const QImage& face, qreal ratio, const RunPicture::Rows& large)
-    : m_large(large), m_face(face), m_ratio(ratio)
+ResampledFace::ResampledFace(const QImage& face, const QRegion& shape, qreal ratio,
+                             const RunPicture::Rows& large, FaceMix::PaintRun paintRun)
+    : m_large(large), m_paintRun(paintRun), m_face(face), m_ratio(ratio)
 {
     const QSize device(static_cast<int>(std::lround(face.width() * ratio)),
                        static_cast<int>(std::lround(face.height() * ratio)));
@@ -131,38 +90,40 @@ ResampledFace::ResampledFace(const QImage& face, qreal ratio, const RunPicture::
         m_firstColumns[column] = x;
     }
     m_across = samples(device.width(), large.size().width());
+    m_acrossWeights.reserve(device.width());
+    for (const quint16 share : m_across.share)
+        m_acrossWeights.push_back(FaceMix::pairWeights(share));
     m_down = samples(device.height(), large.size().height());
 
-    const int width = face.width();
-    m_firstRuns.reserve(face.height() + 1);
-    for (int row = 0; row < face.height(); ++row) {
-        m_firstRuns.push_back(int(m_runs.size()));
-        const auto* line = reinterpret_cast<const QRgb*>(face.constScanLine(row));
-        for (int x = 0; x < width;) {
-            while (x < width && qAlpha(line[x]) == 0)
-                ++x;
-            const int begin = x;
-            while (x < width && qAlpha(line[x]) != 0)
-                ++x;
-            if (x > begin)
-                m_runs.push_back({begin, x});
+    // The shape's rectangles come banded, row by row or band by band, each band's from the left:
+    // a band's rows share its runs.
+    Q_ASSERT(shape.isEmpty() || face.rect().contains(shape.boundingRect()));
+    m_rowRuns.resize(face.height());
+    for (const QRect& rect : shape) {
+        const int index = int(m_runs.size());
+        m_runs.push_back({rect.left(), rect.right() + 1});
+        for (int row = rect.top(); row <= rect.bottom(); ++row) {
+            Run& runs = m_rowRuns[row];
+            if (runs.begin == runs.end)
+                runs.begin = index;
+            runs.end = index + 1;
         }
     }
-    m_firstRuns.push_back(int(m_runs.size()));
 }
 
-std::span<const ResampledFace::Run> ResampledFace::opaqueRuns(int row) const
+std::span<const ResampledFace::Run> ResampledFace::keptRuns(int row) const
 {
     if (row < 0 || row >= m_face.height())
         return {};
-    return std::span(m_runs).subspan(m_firstRuns[row], m_firstRuns[row + 1] - m_firstRuns[row]);
+    const Run runs = m_rowRuns[row];
+    return std::span(m_runs).subspan(runs.begin, runs.end - runs.begin);
 }
 
 void ResampledFace::paint(QImage& target, const QRegion& region) const
 {
     SampledRows rows(m_large);
     for (const QRect& rect : region) {
-        rows.sampleColumns(m_across[rect.left()].before, m_across[rect.right()].after);
+        rows.sampleColumns(m_across.before[rect.left()], m_across.before[rect.right()] + 2);
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             paintRow(reinterpret_cast<QRgb*>(target.scanLine(y)), y, rect.left(), rect.right() + 1,
                      rows);
@@ -174,36 +135,30 @@ void ResampledFace::paint(QImage& target, const QRegion& region) const
 void ResampledFace::paintRow(QRgb* line, int y, int left, int right, SampledRows& rows) const
 {
     const int row = skinPixelAt(QPointF(0, y) / m_ratio, m_ratio).y();
-    const std::span<const Run> runs = opaqueRuns(row);
-    const Sample down = m_down[y];
-    if (!runs.empty())
-        rows.read(down);
-    const auto* plain =
-        runs.empty() ? nullptr : reinterpret_cast<const QRgb*>(m_face.constScanLine(row));
     int done = left;
-    for (const Run& run : runs) {
-        const int begin = std::max(m_firstColumns[run.begin], left);
-        const int end = std::min(m_firstColumns[run.end], right);
-        if (begin >= end)
-            continue;
-        std::fill(line + done, line + begin, 0);
-        // Mixing the two rows first leaves one mix per device pixel, not three.
-        const int from = m_across[begin].before, to = m_across[end - 1].after + 1;
-        mixRows(rows.above.data() + from, rows.below.data() + from, rows.mixed.data() + from,
-                to - from, down.share);
-        for (int x = begin; x < end; ++x) {
-            const Sample across = m_across[x];
-            QRgb pixel = between(rows.mixed[across.before], rows.mixed[across.after], across.share);
-            // Sampling took in some of the transparent outside: made whole again. Where the
-            // device's size is rounded away from the face's size times the ratio (at 1.125, say),
-            // the samples drift from the skin pixels Qt paints, and a pixel at the outline may
-            // sample nothing but the outside: it shows the plain face's pixel.
-            if (qAlpha(pixel) != 255)
-                pixel =
-                    qAlpha(pixel) == 0 ? plain[m_columns[x]] : qUnpremultiply(pixel) | 0xFF000000u;
-            line[x] = pixel;
+    const std::span<const Run> runs = keptRuns(row);
+    if (!runs.empty()) {
+        rows.read(m_down.before[y]);
+        FaceMix::Run run{rows.above.data(),
+                         rows.below.data(),
+                         m_down.share[y],
+                         rows.mixed.data(),
+                         reinterpret_cast<const QRgb*>(m_face.constScanLine(row)),
+                         m_across.before.data(),
+                         m_acrossWeights.data(),
+                         m_columns.data(),
+                         line,
+                         0,
+                         0};
+        for (const Run& kept : runs) {
+            run.begin = std::max(m_firstColumns[kept.begin], left);
+            run.end = std::min(m_firstColumns[kept.end], right);
+            if (run.begin >= run.end)
+                continue;
+            std::fill(line + done, line + run.begin, 0);
+            m_paintRun(run);
+            done = run.end;
         }
-        done = end;
     }
     std::fill(line + done, line + right, 0);
 }

@@ -6,13 +6,14 @@
 #include <QPainter>
 #include <cmath>
 
-SharpFace::SharpFace(const QImage& face, qreal ratio)
+SharpFace::SharpFace(const QImage& face, const QRegion& shape, qreal ratio,
+                     FaceMix::PaintRun paintRun)
     : m_ratio(ratio), m_pixels(static_cast<int>(std::lround(face.width() * ratio)),
                                static_cast<int>(std::lround(face.height() * ratio)))
 {
     const RunPicture::Rows& large = Pictures::largeFace();
     if (ratio != 2.0 && !large.isNull())
-        m_resampled.emplace(face, ratio, large);
+        m_resampled.emplace(face, shape, ratio, large, paintRun);
 }
 
 QImage SharpFace::image() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/FaceMix.h"
 #include "shell/ResampledFace.h"
 
 #include <QImage>
@@ -20,7 +21,10 @@ class QRegion;
 class SharpFace
 {
 public:
-    SharpFace(const QImage& face, qreal ratio);
+    // The shape is the face's kept pixels, as BuildSkinRegion gives them. Resampled at ratios
+    // other than 2 in the form given, the fastest one unless a test compares another.
+    SharpFace(const QImage& face, const QRegion& shape, qreal ratio,
+              FaceMix::PaintRun paintRun = FaceMix::fastest);
 
     qreal ratio() const { return m_ratio; }
     // The whole face as an image of its own, carrying the ratio.

@@ -5,6 +5,7 @@
 // under a window manager (playmemory.sh starts one):
 //   bench_playmemory LIMIT CHECKPOINT...
 
+#include "dialogs/MessageBoxFrame.h"
 #include "platform/QtPlatform.h"
 #include "shell/Main.h"
 
@@ -32,7 +33,7 @@ int main(int argc, char* argv[])
     }
     QtPlatform platform;
     Main window(platform);
-    platform.setPointerWidget(&window);
+    platform.setMainWindow(&window, frameMessageBox);
     window.show();
     // The player's hand, on a connection of its own, so the game's is left as it is.
     Display* hand = XOpenDisplay(nullptr);

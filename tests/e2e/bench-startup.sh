@@ -65,7 +65,7 @@ if [[ "$scale" != 1 ]]; then
     # shellcheck disable=SC2034 # read by lib.sh
     screen_width=2048 screen_height=1536
     export QT_SCALE_FACTOR=$scale
-    limits=(2.00 1.25 6144 0.3)
+    limits=(1.45 1.25 6144 0.3)
     [[ "$scale" == 2 ]] && limits=(1.15 1.10 6144 0.3)
 fi
 source "$here/lib.sh" "${game_program:-$build/vore-trelliq}" "$build/tests/e2e"

@@ -1,19 +1,22 @@
 // Stands in for the game in the restart test. Under its first name it changes its own file as
 // the test asks and answers Yes to the new-game question, going through the real process
 // services. Started again as "probe-renamed", it leaves a note with the file that ran and the
-// help text the game would show from its folder. With --ask it shows the real question instead,
-// prints the texts of its default button and of Yes, No and Cancel, one a line, and answers
-// Cancel.
+// help text the game would show from its folder, and tells its starter its window is shown; or,
+// after --ends-unseen, ends at once as a game that cannot reach the desktop. With --ask WAY it
+// shows the real question instead, prints its buttons' texts, leaves it by WAY and prints the
+// answer.
 
 #include "dialogs/HelpFile.h"
 #include "game/Board.h"
 #include "game/Game.h"
 #include "platform/OwnExecutable.h"
 #include "platform/QtPlatform.h"
+#include "platform/WindowShownNotice.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -45,7 +48,7 @@ private:
 };
 
 // Written aside and renamed, so the test never reads a half-written note.
-bool leaveNote(const QByteArray& folder, const QByteArray& text)
+bool leaveNote(const QByteArray& folder, const QByteArray& text, const char* name = "/started")
 {
     const QByteArray part = folder + "/started.part";
     std::FILE* note = std::fopen(part.constData(), "wb");
@@ -53,15 +56,18 @@ bool leaveNote(const QByteArray& folder, const QByteArray& text)
         return false;
     const bool written = std::fwrite(text.constData(), 1, text.size(), note) == size_t(text.size());
     return std::fclose(note) == 0 && written &&
-           std::rename(part.constData(), (folder + "/started").constData()) == 0;
+           std::rename(part.constData(), (folder + name).constData()) == 0;
 }
 
+// Prints the texts of the question's default button and of Yes, No and Cancel, then leaves the
+// box the way named (a button, or "close" as its close control does) and prints the answer.
 int askAndPrintButtons(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const QString way = QString::fromLatin1(argv[2]);
     QtPlatform platform;
     QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [] {
+    QObject::connect(&answer, &QTimer::timeout, [&way] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
@@ -69,17 +75,28 @@ int askAndPrintButtons(int argc, char* argv[])
              {static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Yes),
               box->button(QMessageBox::No), box->button(QMessageBox::Cancel)})
             std::printf("%s\n", button ? qPrintable(button->text()) : "none");
-        box->reject();
+        const QMap<QString, QMessageBox::StandardButton> buttons{
+            {QStringLiteral("yes"), QMessageBox::Yes},
+            {QStringLiteral("no"), QMessageBox::No},
+            {QStringLiteral("cancel"), QMessageBox::Cancel}};
+        if (buttons.contains(way))
+            box->button(buttons[way])->click();
+        else
+            box->close();
     });
     answer.start(10);
-    return platform.askYesNoCancel(QStringLiteral("Spustit novou hru?")) == Answer::Cancel ? 0 : 1;
+    const Answer given = platform.askYesNoCancel(QStringLiteral("Spustit novou hru?"));
+    std::printf("answer: %s\n", given == Answer::Yes  ? "Yes"
+                                : given == Answer::No ? "No"
+                                                      : "Cancel");
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc == 2 && std::strcmp(argv[1], "--ask") == 0)
+    if (argc == 3 && std::strcmp(argv[1], "--ask") == 0)
         return askAndPrintButtons(argc, argv);
     QCoreApplication app(argc, argv);
     AnswersYes platform;
@@ -88,8 +105,13 @@ int main(int argc, char* argv[])
     const QByteArray renamed = folder + "/probe-renamed";
 
     if (self == renamed) {
+        // A new game that cannot reach the desktop ends before it shows anything.
+        if (QFile::exists(QFile::decodeName(folder + "/unseen")))
+            return 4;
         const QString help = HelpFile::read(OwnExecutable::folder());
-        return leaveNote(folder, self + '\n' + help.toUtf8()) ? 0 : 1;
+        const bool noted = leaveNote(folder, self + '\n' + help.toUtf8());
+        WindowShownNotice::tellStarter();
+        return noted ? 0 : 1;
     }
 
     const QStringList arguments = app.arguments();
@@ -106,6 +128,9 @@ int main(int argc, char* argv[])
             return 2;
         if (arguments.contains(QStringLiteral("--unstartable")))
             ::chmod(renamed.constData(), 0600);
+        if (arguments.contains(QStringLiteral("--ends-unseen")) &&
+            !leaveNote(folder, {}, "/unseen"))
+            return 2;
     }
 
     Board board;

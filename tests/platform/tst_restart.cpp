@@ -16,12 +16,13 @@ namespace {
 const QByteArray helpText = "Nápověda ze složky / help from the folder";
 
 // What an upgrade puts in the game's place: a new program, which leaves the same note as the
-// probe does.
+// probe does and tells its starter that it is shown.
 const QByteArray upgradeScript =
     "#!/bin/sh\n"
     "dir=\"${0%/*}\"\n"
     "{ printf '%s\\n' \"$0\"; cat \"$dir/Help.txt\"; } > \"$dir/started.part\"\n"
-    "mv \"$dir/started.part\" \"$dir/started\"\n";
+    "mv \"$dir/started.part\" \"$dir/started\"\n"
+    "printf 1 > \"/proc/self/fd/$VORE_TRELLIQ_SHOWN_FD\"\n";
 
 bool writeFile(const QByteArray& path, const QByteArray& bytes, mode_t mode = 0644)
 {
@@ -137,6 +138,9 @@ private slots:
             << QStringLiteral("--unstartable") << QStringLiteral("Permission denied");
         QTest::newRow("deleted, nothing in its place")
             << QStringLiteral("--deleted") << QStringLiteral("No such file");
+        QTest::newRow("ends before it shows its window")
+            << QStringLiteral("--ends-unseen")
+            << QStringLiteral("ended with status 4 before it showed its window");
     }
 
     void yesReportsAFileThatCannotStart()
@@ -154,21 +158,57 @@ private slots:
         QVERIFY(!waitForNote(m_folder + "/started", 0));
     }
 
+    // A new game whose starter has gone by its first frame goes on: the word it sends is lost
+    // quietly.
+    void aGoneStarterEndsNothing()
+    {
+        m_dir.emplace();
+        m_folder = QFile::encodeName(m_dir->path());
+        const QByteArray copy = m_folder + "/probe-renamed";
+        std::error_code error;
+        QVERIFY(std::filesystem::copy_file(PROBE_PATH, copy.toStdString(), error));
+        QVERIFY(::chmod(copy.constData(), 0755) == 0 &&
+                writeFile(m_folder + "/Help.txt", helpText));
+        int ends[2];
+        QVERIFY(::pipe(ends) == 0);
+        ::close(ends[0]);
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VORE_TRELLIQ_SHOWN_FD"), QString::number(ends[1]));
+        probe.setProcessEnvironment(environment);
+        probe.start(QFile::decodeName(copy), {});
+        const bool finished = probe.waitForFinished(30000);
+        ::close(ends[1]);
+        QVERIFY(finished);
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), 0);
+    }
+
     // The question's standard buttons speak the system's language, through Qt's own
-    // translations, with Yes the default; the question's own text is the game's.
+    // translations, with Yes the default; the question's own text is the game's. Each way out
+    // gives its own answer: closing the box, as its close control does, answers as Cancel.
     void questionButtonsSpeakTheSystemLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("C") << QStringLiteral("C") << QStringList{"&Yes", "&Yes", "&No", "Cancel"};
-        QTest::newRow("Czech") << QStringLiteral("cs_CZ.UTF-8")
-                               << QStringList{"&Ano", "&Ano", "&Ne", "Zrušit"};
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QStringList>("printed");
+        const QStringList english{"&Yes", "&Yes", "&No", "Cancel"};
+        QTest::newRow("C, Yes") << QStringLiteral("C") << QStringLiteral("yes")
+                                << english + QStringList{"answer: Yes"};
+        QTest::newRow("C, No") << QStringLiteral("C") << QStringLiteral("no")
+                               << english + QStringList{"answer: No"};
+        QTest::newRow("C, closed") << QStringLiteral("C") << QStringLiteral("close")
+                                   << english + QStringList{"answer: Cancel"};
+        QTest::newRow("Czech, Cancel")
+            << QStringLiteral("cs_CZ.UTF-8") << QStringLiteral("cancel")
+            << QStringList{"&Ano", "&Ano", "&Ne", "Zrušit", "answer: Cancel"};
     }
 
     void questionButtonsSpeakTheSystemLanguage()
     {
         QFETCH(QString, language);
-        QFETCH(QStringList, buttons);
+        QFETCH(QString, way);
+        QFETCH(QStringList, printed);
         QProcess probe;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
@@ -176,12 +216,12 @@ private slots:
         environment.insert(QStringLiteral("LANG"), language);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         probe.setProcessEnvironment(environment);
-        probe.start(QStringLiteral(PROBE_PATH), {QStringLiteral("--ask")});
+        probe.start(QStringLiteral(PROBE_PATH), {QStringLiteral("--ask"), way});
         QVERIFY(probe.waitForFinished(30000));
         QCOMPARE(probe.exitCode(), 0);
-        // The default button, then Yes, No and Cancel.
+        // The default button, then Yes, No and Cancel, then the answer.
         QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-                 buttons);
+                 printed);
     }
 };
 

@@ -82,13 +82,16 @@ private slots:
         QFETCH(qreal, ratio);
         QFETCH(QSize, pixels);
         const QImage face = Pictures::face(), large = committedLargeSkin();
-        SharpFace sharpFace(face, ratio);
+        const QRegion shape = BuildSkinRegion(face);
+        SharpFace sharpFace(face, shape, ratio);
         const QImage sharp = sharpFace.image();
         QCOMPARE(sharp.size(), pixels);
         QCOMPARE(sharp.devicePixelRatio(), ratio);
+        // The data-parallel form, where the processor has one, gives the portable form's pixels.
+        QCOMPARE(sharp, SharpFace(face, shape, ratio, &FaceMix::paintRunPortable).image());
         QImage expected(pixels, QImage::Format_ARGB32);
         expected.fill(0);
-        for (const QRect& rect : QTransform::fromScale(ratio, ratio).map(BuildSkinRegion(face))) {
+        for (const QRect& rect : QTransform::fromScale(ratio, ratio).map(shape)) {
             for (int y = rect.top(); y <= rect.bottom(); ++y) {
                 for (int x = rect.left(); x <= rect.right(); ++x)
                     expected.setPixel(x, y, resampled(large, face, ratio, pixels, x, y));
@@ -97,7 +100,11 @@ private slots:
         QImage store(pixels, QImage::Format_ARGB32_Premultiplied);
         store.fill(Qt::green);
         store.setDevicePixelRatio(ratio);
-        const QRegion asked = QRegion(40, 500, 48, 48) + QRect(300, 0, 200, 300);
+        // Bands directly below others that reach past their columns: the rows read for the band
+        // above hold none of those columns. At each ratio the first row of one of the two lower
+        // bands samples a row of the large face that the row above it sampled too.
+        const QRegion asked = QRegion(40, 500, 48, 48) + QRect(300, 0, 200, 300) +
+                              QRect(250, 300, 250, 1) + QRect(200, 301, 300, 60);
         {
             QPainter painter(&store);
             painter.paintEngine()->setSystemClip(asked);
