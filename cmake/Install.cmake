@@ -2,6 +2,9 @@
 # the help text it reads beside it in a private folder, a command that links to it, and what
 # desktops look for (launcher, metainfo, icons, man page, licence and changelog).
 include(GNUInstallDirs)
+# A Debian package's build leaves the licence and the changelog to debhelper, which installs them
+# from debian/ as it does for every package.
+option(VORE_INSTALL_DOCS "Install the licence and the changelog" ON)
 # The modes of the folders that the install makes. CMake makes them under the installer's umask,
 # which may be 077, so InstallRecord.cmake sets them again at the end of the install.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
@@ -21,9 +24,12 @@ set(VORE_ICON_SIZES 16 32 48 64 128 256)
 # which of them, and of the folders above them, do not exist yet; at its end it gives those the
 # modes above and records them, so that the uninstall target can take them away again and leave
 # every other folder where it was.
-set(VORE_INSTALL_FOLDERS "${VORE_INSTALL_COMMANDDIR}" "${VORE_PROGRAM_DIR}" "${VORE_DOC_DIR}"
+set(VORE_INSTALL_FOLDERS "${VORE_INSTALL_COMMANDDIR}" "${VORE_PROGRAM_DIR}"
     "${CMAKE_INSTALL_DATAROOTDIR}/applications" "${CMAKE_INSTALL_DATAROOTDIR}/metainfo"
     "${CMAKE_INSTALL_MANDIR}/man6")
+if(VORE_INSTALL_DOCS)
+    list(APPEND VORE_INSTALL_FOLDERS "${VORE_DOC_DIR}")
+endif()
 foreach(size IN LISTS VORE_ICON_SIZES)
     list(APPEND VORE_INSTALL_FOLDERS "${VORE_ICON_DIR}/${size}x${size}/apps")
 endforeach()
@@ -46,18 +52,24 @@ file(MAKE_DIRECTORY "${VORE_DIST_DIR}/command")
 file(CREATE_LINK "${VORE_COMMAND_TARGET}" "${VORE_DIST_DIR}/command/vore-trelliq" SYMBOLIC)
 install(FILES "${VORE_DIST_DIR}/command/vore-trelliq" DESTINATION "${VORE_INSTALL_COMMANDDIR}")
 
-# The release date in the forms that the man page and a Debian changelog use.
-execute_process(COMMAND date -u -R -d "${VORE_RELEASE_DATE} 12:00"
-                OUTPUT_VARIABLE VORE_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+# The version and the day of the release are those of the latest entry of debian/changelog, whose
+# date the package's build takes its time stamps from: the project's version must be that entry's.
+file(STRINGS debian/changelog VORE_CHANGELOG_HEAD LIMIT_COUNT 1)
+if(NOT VORE_CHANGELOG_HEAD MATCHES "^vore-trelliq \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "The latest entry of debian/changelog is not version ${PROJECT_VERSION} of "
+                        "project() in CMakeLists.txt: ${VORE_CHANGELOG_HEAD}")
+endif()
+file(STRINGS debian/changelog VORE_CHANGELOG_TRAILER REGEX "^ -- .*>  " LIMIT_COUNT 1)
+string(REGEX REPLACE "^ -- .*>  " "" VORE_RELEASE_DATE_RFC2822 "${VORE_CHANGELOG_TRAILER}")
+execute_process(COMMAND date -u +%F -d "${VORE_RELEASE_DATE_RFC2822}"
+                OUTPUT_VARIABLE VORE_RELEASE_DATE OUTPUT_STRIP_TRAILING_WHITESPACE
                 COMMAND_ERROR_IS_FATAL ANY)
-set(VORE_MAINTAINER "Vore TRELLIQ maintainers <maintainers@users.noreply.c-seed-73d6c585.example>"
-    CACHE STRING "Name and e-mail address of the package's maintainer")
 
 configure_file(dist/vore-trelliq.desktop.in "${VORE_DIST_DIR}/${VORE_APP_ID}.desktop" @ONLY)
 configure_file(dist/vore-trelliq.metainfo.xml.in "${VORE_DIST_DIR}/${VORE_APP_ID}.metainfo.xml"
                @ONLY)
 configure_file(dist/vore-trelliq.6.in "${VORE_DIST_DIR}/vore-trelliq.6" @ONLY)
-configure_file(dist/changelog.in "${VORE_DIST_DIR}/changelog" @ONLY)
+configure_file(debian/changelog "${VORE_DIST_DIR}/changelog" COPYONLY)
 
 # Debian wants the man page and the changelog compressed at the highest level, with no time
 # stamp inside, so that builds are reproducible.
@@ -79,7 +91,9 @@ foreach(size IN LISTS VORE_ICON_SIZES)
             RENAME "${VORE_APP_ID}.png")
 endforeach()
 install(FILES "${VORE_DIST_DIR}/vore-trelliq.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
-install(FILES dist/copyright "${VORE_DIST_DIR}/changelog.gz" DESTINATION "${VORE_DOC_DIR}")
+if(VORE_INSTALL_DOCS)
+    install(FILES debian/copyright "${VORE_DIST_DIR}/changelog.gz" DESTINATION "${VORE_DOC_DIR}")
+endif()
 
 install(CODE "vore_record_new_folders(\"${VORE_FOLDER_RECORD}\")")
 # Last of all, where the files went.

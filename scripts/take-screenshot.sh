@@ -8,8 +8,10 @@ cd "$(dirname "$0")/.."
 output=$(realpath -m "${1:-docs/screenshot.png}")
 
 scripts/setup.sh --tests
+echo "Building the game and the test helpers in build/test (some minutes the first time)"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/test --target vore-trelliq skin-probe cursor-image >/dev/null
+echo "Playing three rows in a private X server for $output"
 
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR

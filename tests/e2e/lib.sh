@@ -87,7 +87,8 @@ start_x_server() {
 
 # openbox names its supporting window before it handles map requests, and a window mapped in that
 # gap is never managed and never shown; it sets _OB_THEME on the root once it has read its theme,
-# and handles windows from then on.
+# and handles windows from then on. mutter has no such gap: a window mapped the moment it names its
+# supporting window is managed.
 window_manager_running() {
     [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *"window id"* ]] || return 1
     [[ "${window_manager:-openbox}" == mutter ]] ||

@@ -157,6 +157,13 @@ confirm_of_row() {
     echo "ok_$((6 - $1))"
 }
 
+# first_key_places_filled ROW: reads the board; whether the first two key places of the row hold
+# key pegs, as every confirmed row of four different colours earns (the code holds four of six).
+first_key_places_filled() {
+    read_board
+    [[ "${board[h$1_0]}" =~ ^[89]$ && "${board[h$1_1]}" =~ ^[89]$ ]]
+}
+
 # changed_between SHOT-A SHOT-B FIRST LAST: the number of pixels that differ between two
 # screenshots within the box from element FIRST's top-left to element LAST's bottom-right.
 changed_between() {

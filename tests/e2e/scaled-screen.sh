@@ -56,12 +56,8 @@ for colour in $(tray_colours); do
     read -r x y <<<"${!var}"
     device_press "$x" "$y"
     # The colour before differs, so the pointer changes once the game has the press.
-    for _ in $(seq 50); do
-        cursor_is "${carried[$colour]}" && break
-        sleep 0.1
-    done
-    cursor_is "${carried[$colour]}" ||
-        fail "a press at device pixel ($x, $y), on a pixel of colour $colour, carries another"
+    wait_until 5 "a press at device pixel ($x, $y), on a pixel of colour $colour, carries it" \
+        cursor_is "${carried[$colour]}"
     edges=$((edges + 1))
 done
 ((edges >= 3)) || fail "only $edges tray pixels tell the mapping of presses apart at x$scale"

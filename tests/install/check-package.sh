@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The installed game, checked the way distributions check a package: a plain install of this
-# build and the package's build are installed into temporary folders and the package is
-# unpacked; each tree must hold exactly the expected layout, with a relative command link that
-# resolves to the executable and the help text beside it. The package's tree goes through the
-# desktop, AppStream, icon and man page validators; the package itself through its control
-# fields, its binary's hardening and lintian. Every validator's output is printed.
-#   check-package.sh PACKAGE PACKAGE-BUILD-DIR TEST-BUILD-DIR SOURCE-DIR APP-ID VERSION
+# build is installed into temporary folders and the package is unpacked; each tree must hold
+# exactly the expected layout, with a relative command link that resolves to the executable and
+# the help text beside it. The package's tree goes through the desktop, AppStream, icon and man
+# page validators; the package itself through its control fields, its binary's hardening and
+# debug symbols, and lintian on the build's .changes. Every validator's output is printed.
+#   check-package.sh PACKAGE TEST-BUILD-DIR SOURCE-DIR APP-ID VERSION
 set -euo pipefail
 
-package=$1 package_build=$2 test_build=$3 source_dir=$4 app_id=$5 version=$6
+package=$1 test_build=$2 source_dir=$3 app_id=$4 version=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export HOME=$work/home XDG_CACHE_HOME=$work/cache
@@ -99,24 +99,37 @@ found=$(PATH=$home/$command_dir command -v "$launcher_command")
 ! zgrep -qF "$(cache_value CMAKE_INSTALL_PREFIX)" "$home/share/man/man6/vore-trelliq.6.gz" ||
     fail "the man page names the configured prefix"
 [[ -z "$(find "$home" -type d ! -perm 0755)" ]] || fail "the home install made folders not rwxr-xr-x"
-cmake --build "$test_build" --target uninstall >/dev/null
+# uninstall [VAR=VALUE...]: the uninstall target in that environment; said is its output, with
+# the lines that CMake wraps its messages in joined.
+uninstall() {
+    local status=0
+    env "$@" cmake --build "$test_build" --target uninstall >"$work/uninstall.out" 2>&1 || status=$?
+    said=$(tr -s ' \n' ' ' <"$work/uninstall.out")
+    return "$status"
+}
+# Given a DESTDIR that the install did not have, it refuses, naming both, and removes nothing.
+! uninstall DESTDIR="$work/elsewhere" && [[ -e "$home/$command_dir/vore-trelliq" && "$said" == \
+    *"went under its prefix, with no DESTDIR, not to the given DESTDIR $work/elsewhere"* ]] ||
+    fail "an uninstall with a DESTDIR that the install did not have: $said"
+uninstall
 diff -u "$work/home.before" <(find "$HOME" -printf '%M %p\n' | sort) ||
     fail "the uninstall target left the home otherwise than it found it"
+uninstall && [[ "$said" == *"Nothing to uninstall"* ]] || fail "uninstalling nothing: $said"
 # Staged with DESTDIR: the uninstall takes away the staging folder's files and folders, not a
 # file of the same name under the real prefix; with no record of the DESTDIR it removes nothing.
 own=$home/share/doc/vore-trelliq/copyright
 DESTDIR=$work/stage cmake --install "$test_build" --prefix "$home" >/dev/null
 mkdir -p "${own%/*}" && echo own >"$own"
-cmake --build "$test_build" --target uninstall >/dev/null
+! uninstall DESTDIR="$work/elsewhere" && [[ -e "$work/stage$own" && "$said" == \
+    *"went to DESTDIR $work/stage, not to the given DESTDIR $work/elsewhere"* ]] ||
+    fail "an uninstall with another DESTDIR than the install's: $said"
+uninstall
 [[ ! -e "$work/stage" ]] || fail "the uninstall left $(find "$work/stage" | head -n 3)"
 [[ "$(cat "$own")" == own ]] || fail "the uninstall of a staged install took a file of the prefix"
 echo "$own" >"$test_build/install_manifest.txt"
-! cmake --build "$test_build" --target uninstall >/dev/null 2>&1 && [[ -e "$own" ]] ||
+! uninstall && [[ -e "$own" ]] ||
     fail "an uninstall with no record of the latest install's DESTDIR went ahead"
 rm -rf "$test_build/install_manifest.txt" "$home/share/doc"
-
-DESTDIR=$work/staged cmake --install "$package_build" >/dev/null
-check_layout "package build" "$work/staged" /usr games
 
 dpkg-deb -x "$package" "$work/root"
 check_layout "package" "$work/root" /usr games share/lintian/overrides/vore-trelliq
@@ -146,6 +159,11 @@ readelf -dW "$program" | grep -qE 'BIND_NOW|FLAGS_1.*NOW' ||
     fail "the packaged executable binds its symbols lazily"
 readelf -hW "$program" | grep -q 'DYN (Position-Independent' ||
     fail "the packaged executable is not position-independent"
+# Its symbols are in the -dbgsym package, under its build id.
+build_id=$(readelf -nW "$program" | sed -n 's/.*Build ID: //p')
+symbols=$(dpkg-deb -c "${package/vore-trelliq_/vore-trelliq-dbgsym_}" || true)
+[[ "$symbols" == *" ./usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug"* ]] ||
+    fail "the -dbgsym package holds no symbols for the build id ${build_id:-(none)}"
 
 # run_validator NAME COMMAND...: prints the validator's output; a failed exit, or any message
 # but lintian's notes (N:) and its warning about running as root, or AppStream's verdict, fails
@@ -181,7 +199,7 @@ man_page_renders() {
     man --warnings -E UTF-8 -l "$1" >/dev/null
 }
 run_validator man man_page_renders "$share/man/man6/vore-trelliq.6.gz"
-run_validator lintian lintian -EvIL +pedantic "$package"
+run_validator lintian lintian -EvIL +pedantic "${package%.deb}.changes"
 
 # The launcher starts the installed command and shows the installed icon.
 desktop=$share/applications/$app_id.desktop
@@ -197,4 +215,4 @@ zcat "$share/doc/vore-trelliq/changelog.gz" | head -n 1 | grep -q "^vore-trelliq
     fail "the changelog does not start with version $version"
 
 ((failures == 0)) || exit 1
-echo "The package and both installs hold the expected layout; every validator passed"
+echo "The package and the installs hold the expected layout; every validator passed"

@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# The game as a player installs it: the package is unpacked into a temporary folder (the
-# system's package database is left alone) and started by its launcher's command, in usr/games.
-# In one session: the window maps, belongs to the installed executable and carries the window
-# class that the launcher names; the Help window shows the text shipped beside the executable;
-# Yes to the new-game question starts the installed executable again.
-#   installed-game.sh PACKAGE HELPER-FOLDER
+# The game as a player installs it, the package installed under ROOT (/ for the autopkgtest) or
+# unpacked into a temporary folder, started by its launcher's command in usr/games. In one
+# session: the window maps, belongs to the installed executable and carries the window class that
+# the launcher names; a row is played and scored; the Help window shows the text shipped beside
+# the executable; Yes to the new-game question starts the installed executable again.
+#   installed-game.sh ROOT|PACKAGE HELPER-FOLDER
 source "$(dirname "$0")/../e2e/lib.sh"
 
-# lib.sh takes the game as its first argument: here that is the package, and the game is the
-# command inside it.
-readonly package=$game
-dpkg-deb -x "$package" "$work/root"
-program=$(realpath "$work/root/usr/libexec/vore-trelliq/vore-trelliq")
-help_file=$work/root/usr/libexec/vore-trelliq/Help.txt
-desktop_entry=$(echo "$work"/root/usr/share/applications/*.desktop)
+# lib.sh takes the game as its first argument: here that is where the package is, and the game
+# is the command inside it.
+root=$game
+if [[ -f "$root" ]]; then
+    dpkg-deb -x "$root" "$work/root"
+    root=$work/root
+    files=$(cd "$root" && find . ! -type d | sed 's|^\.||')
+else
+    files=$(dpkg -L vore-trelliq)
+fi
+program=$(realpath "$root/usr/libexec/vore-trelliq/vore-trelliq")
+help_file=$root/usr/libexec/vore-trelliq/Help.txt
+desktop_entry=$root$(grep -m 1 '^/usr/share/applications/.*\.desktop$' <<<"$files")
 launcher_command=$(sed -n 's/^Exec=//p' "$desktop_entry")
-game=$(PATH=$work/root/usr/games command -v "$launcher_command")
+game=$(PATH=$root/usr/games command -v "$launcher_command")
 readonly program help_file desktop_entry
 
 start_session
@@ -30,6 +36,14 @@ startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
 window_class=$(xprop -id "$main_window" WM_CLASS)
 [[ -n "$startup_class" && "$window_class" == *", \"$startup_class\"" ]] ||
     fail "the launcher expects the window class \"$startup_class\"; the window has $window_class"
+
+read -r -a colours <<<"$(tray_colours)"
+for column in 1 2 3 4; do
+    place_peg "${colours[column - 1]}" "i1$column"
+done
+click_element "$(confirm_of_row 1)"
+pointer_away
+wait_until 10 "row 1 is scored" first_key_places_filled 1
 
 # The Help window's whole text, copied as a reader would copy it.
 click_element help
@@ -66,5 +80,5 @@ wait_until 60 "a new game maps its window" new_game_window
 started_pids+=("$new_pid")
 runs_installed_program "$new_pid" "the game that Yes started"
 
-echo "The installed game mapped its window with the launcher's class, showed the shipped" \
-    "help text and started the installed executable again on Yes"
+echo "The installed game mapped its window with the launcher's class, scored a row, showed" \
+    "the shipped help text and started the installed executable again on Yes"
