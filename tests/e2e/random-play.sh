@@ -11,8 +11,9 @@
 
 # shellcheck disable=SC2154 # the element rectangles come from the skin's facts, read at start
 
-# A wide screen, with the game kept in its left part: message boxes and side windows open in the
-# middle, where no click of a batch can land on them, however late they come.
+# A wide screen, with the game kept in its left part: side windows open in the middle, where no
+# click of a batch can land on them, however late they come. Message boxes open over the game,
+# so a batch ends with the first click that may open one.
 screen_width=1800 screen_height=1000
 source "$(dirname "$0")/lib.sh"
 shift 2
@@ -85,7 +86,7 @@ message_box_open() {
     [[ -n "$(message_boxes)" ]]
 }
 
-boxes=0
+boxes=0 boxes_restored=0
 answer_boxes() {
     local box
     while box=$(message_boxes | head -n 1) && [[ -n "$box" ]]; do
@@ -123,7 +124,52 @@ main_window_back() {
     ! minimised "$main_window" && viewable "$main_window"
 }
 
+# above_game WINDOW: whether the window lies above the game's in the window manager's stacking.
+above_game() {
+    local stacking window position=0 window_at=-1 game_at=-1
+    stacking=$(xprop -root _NET_CLIENT_LIST_STACKING)
+    for window in ${stacking#*# }; do
+        window=${window%,}
+        ((window != $1)) || window_at=$position
+        ((window != main_window)) || game_at=$position
+        position=$((position + 1))
+    done
+    ((window_at > game_at && game_at >= 0))
+}
+
+has_keyboard() {
+    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]]
+}
+
 restores=0
+# Brings the minimised game back. A message box belongs to the game's window, and the window
+# manager minimises it with the game; restored, the game must bring its box back in front of it
+# with the keyboard, where Escape answers it. A box that opened once the game had gone stands on
+# its own, and openbox hands it the activation of its game: the player answers it first.
+restore_game() {
+    local box
+    box=$(message_boxes | head -n 1)
+    if [[ -n "$box" ]]; then
+        wait_until 30 "message box $box is shown or minimised with the game" \
+            eval "viewable $box || minimised $box"
+        if viewable "$box"; then
+            answer_boxes
+            box=""
+        fi
+    fi
+    xdotool windowactivate "$main_window"
+    wait_until 30 "the window is back" main_window_back
+    restores=$((restores + 1))
+    [[ -n "$box" ]] || return 0
+    wait_until 30 "restoring the game shows its message box $box" viewable "$box"
+    wait_until 30 "message box $box is in front of the game" above_game "$box"
+    wait_until 30 "message box $box has the keyboard" has_keyboard "$box"
+    xdotool key Escape
+    wait_until 30 "Escape closes message box $box" eval "! window_exists $box"
+    boxes=$((boxes + 1))
+    boxes_restored=$((boxes_restored + 1))
+    ping_game
+}
 # Brings the game back to where the next batch of events can reach it: nothing in front of it,
 # not minimised, in its place. After a batch of clicks that can do none of that, it is
 # enough to wait until the game has taken them in.
@@ -138,12 +184,10 @@ settle() {
             "(xdotool: ${words[*]})"
     }
     [[ -n "$stop" ]] || return 0
-    answer_boxes
     if minimised "$main_window"; then
-        xdotool windowactivate "$main_window"
-        wait_until 30 "the window is back" main_window_back
-        restores=$((restores + 1))
+        restore_game
     fi
+    answer_boxes
     close_side_windows
     answer_boxes
     put_home
@@ -182,34 +226,52 @@ pick_in() {
     y=$((win_y + ey + height / 4 + RANDOM % (height / 2 + 1)))
 }
 
-# pick_target: sets x, y to a point where the game takes presses, and ends to "box", "minim",
-# "side" or nothing: what a left click there may open, after which the batch stops.
+# covers RECT: whether the element covers the screen point x, y.
+covers() {
+    local ex ey width height
+    read -r ex ey width height <<<"$1"
+    ((x >= win_x + ex && x < win_x + ex + width && y >= win_y + ey && y < win_y + ey + height))
+}
+
+# Sets ends to "box", "minim", "side" or nothing: what a left click at x, y may open, after
+# which the batch stops. It goes by the elements that take the press there, not by the one
+# aimed at: the key places lie over the confirm areas and a click on them confirms the row.
+ending_at() {
+    local rect
+    ends=""
+    for rect in "${confirms[@]}" "$elem_kon"; do
+        covers "$rect" && ends=box && return
+    done
+    if covers "$elem_minim"; then
+        ends=minim
+    elif covers "$elem_about" || covers "$elem_help"; then
+        ends=side
+    fi
+}
+
+# pick_target: sets x, y to a point where the game takes presses, and ends by ending_at.
 pick_target() {
     local pick=$((RANDOM % 100)) bare_x bare_y
-    ends=""
     if ((pick < 25)); then
         pick_in "${holes[RANDOM % ${#holes[@]}]}"
     elif ((pick < 50)); then
         pick_in "${strips[RANDOM % ${#strips[@]}]}"
     elif ((pick < 60)); then
         pick_in "${confirms[RANDOM % ${#confirms[@]}]}"
-        ends=box
     elif ((pick < 70)); then
         pick_in "${displays[RANDOM % ${#displays[@]}]}"
     elif ((pick < 72)); then
         pick_in "$elem_kon"
-        ends=box
     elif ((pick < 74)); then
         pick_in "$elem_minim"
-        ends=minim
     elif ((pick < 78)); then
         if ((RANDOM % 2)); then pick_in "$elem_about"; else pick_in "$elem_help"; fi
-        ends=side
     else
         read -r bare_x bare_y <<<"$bare_skin"
         x=$((win_x + bare_x + RANDOM % 17 - 8))
         y=$((win_y + bare_y + RANDOM % 17 - 8))
     fi
+    ending_at
 }
 
 random_button() {
@@ -282,6 +344,11 @@ play_batch() {
     batch
     xdotool "${words[@]}"
     [[ "$close_main" == no ]] || "$helpers/wm-protocol" close "$main_window"
+    if [[ "$stop" == box ]] && ((RANDOM % 3 == 0)); then
+        # The player minimises the game from the desktop as a question opens, often before the
+        # box is on the screen.
+        xdotool windowminimize "$main_window"
+    fi
     settle
 }
 
@@ -318,7 +385,8 @@ wait_until 60 "the About dialog opens after the random play" window_count_is "$a
 game_alive
 
 echo "$batches batches, about $events X events: $drags drags, $doubles double-clicks," \
-    "$boxes message boxes answered, $restores restores, $side_windows side windows closed"
+    "$boxes message boxes answered ($boxes_restored after restoring the game), $restores restores," \
+    "$side_windows side windows closed"
 echo "resident set ${rss_start} kB after the warm-up, ${rss_end} kB at the end"
 ((rss_end - rss_start <= rss_slack_kb)) ||
     fail "the resident set grew by $((rss_end - rss_start)) kB during the run"

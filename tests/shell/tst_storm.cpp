@@ -250,15 +250,19 @@ private slots:
                 if (!text.contains("window masks"))
                     previous(type, context, text);
             });
-        Storm storm(20240611);
+        constexpr quint32 seed = 20240611;
+        qInfo("random input with seed %u", seed);
+        Storm storm(seed);
         QString problem;
         int action = 0;
         for (; action < actions && problem.isEmpty(); ++action)
             problem = storm.act();
         qInstallMessageHandler(previous);
 
-        QVERIFY2(problem.isEmpty(),
-                 qPrintable(QString("after action %1: %2").arg(action).arg(problem)));
+        QVERIFY2(
+            problem.isEmpty(),
+            qPrintable(
+                QString("with seed %1, after action %2: %3").arg(seed).arg(action).arg(problem)));
         qInfo("%d games over, %d hole changes, %d prompts", storm.gamesOver, storm.holeChanges,
               storm.questions);
         // The storm must reach every part of the game, or it proves little.
