@@ -176,7 +176,8 @@ private slots:
         QFETCH(QString, shown);
         GameFixture fixture;
         fixture.platform.executable = executable;
-        fixture.platform.startOutcome = {false, QStringLiteral("Permission denied")};
+        fixture.platform.newGameStart.outcome = NewGameStart::Outcome::NotStarted;
+        fixture.platform.newGameStart.systemText = QStringLiteral("Permission denied");
         fixture.platform.answers = {Answer::Yes};
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, fixture.game.kon_Click());
         QCOMPARE(fixture.platform.startedPrograms, QList<QByteArray>{executable});
