@@ -4,8 +4,8 @@
 // help text the game would show from its folder, and tells its starter its window is shown; or,
 // after --ends-unseen, ends at once as a game that cannot reach the desktop; or, after
 // --new-game-late, does so only once its starter, which waits for it a moment and prints when a
-// timer fires meanwhile, has ended. With --ask WAY it shows the real question instead, prints its
-// buttons' texts, leaves it by WAY and prints the answer.
+// timer fires meanwhile and when input reaches it then, has ended. With --ask WAY it shows the real
+// question instead, prints its buttons' texts, leaves it by WAY and prints the answer.
 
 #include "dialogs/HelpFile.h"
 #include "game/Board.h"
@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
@@ -124,6 +125,8 @@ int main(int argc, char* argv[])
             const QDeadlineTimer deadline(20000);
             while (getppid() == starter && !deadline.hasExpired())
                 QThread::msleep(20);
+            if (getppid() == starter)
+                return 5;
         }
         const QString help = HelpFile::read(OwnExecutable::folder());
         const bool noted = leaveNote(folder, self + '\n' + help.toUtf8());
@@ -155,6 +158,9 @@ int main(int argc, char* argv[])
     QObject::connect(&tick, &QTimer::timeout, [&tick] {
         std::printf("a timer fired during the wait\n");
         tick.stop();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        if (!QCoreApplication::sendEvent(&tick, &press))
+            std::printf("input reached the game during the wait\n");
     });
     if (late)
         tick.start(10);
