@@ -61,6 +61,7 @@ class RestartTest : public QObject
 private:
     std::optional<QTemporaryDir> m_dir;
     QByteArray m_folder;
+    QString m_errors;
 
     // Runs a fresh copy of the probe in a folder of the given name, beside a help file; file
     // names are bytes, so the folder's name need not be text. Returns the probe's output.
@@ -82,6 +83,7 @@ private:
         probe.start(launcher, arguments);
         const bool finished = probe.waitForFinished(30000);
         *exitCode = finished && probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
+        m_errors = QString::fromUtf8(probe.readAllStandardError());
         return QString::fromUtf8(probe.readAllStandardOutput());
     }
 
@@ -102,18 +104,20 @@ private slots:
         QTest::addColumn<QByteArray>("started");
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("said");
         QTest::newRow("renamed") << QByteArray("game") << false << QByteArray("probe-renamed")
-                                 << QString() << QString();
+                                 << QString() << QString() << QString();
         QTest::newRow("renamed, folder name not UTF-8")
             << QByteArray("\xE8\x65\xB9") << false << QByteArray("probe-renamed") << QString()
-            << QString();
-        QTest::newRow("replaced by an upgrade")
-            << QByteArray("game") << true << QByteArray("probe") << QString() << QString();
+            << QString() << QString();
+        QTest::newRow("replaced by an upgrade") << QByteArray("game") << true << QByteArray("probe")
+                                                << QString() << QString() << QString();
         // Neither killed nor waited for to the end; the starter's event loop runs meanwhile.
         QTest::newRow("shows after the wait, once the old game has ended")
             << QByteArray("game") << false << QByteArray("probe-renamed")
             << QStringLiteral("--new-game-late")
-            << QStringLiteral("a timer fired during the wait\n");
+            << QStringLiteral("a timer fired during the wait\n")
+            << QStringLiteral("leaves it to finish starting");
     }
 
     void yesStartsTheFileNowInPlace()
@@ -123,6 +127,7 @@ private slots:
         QFETCH(QByteArray, started);
         QFETCH(QString, change);
         QFETCH(QString, printed);
+        QFETCH(QString, said);
         QStringList arguments(change);
         arguments.removeAll(QString());
         QTemporaryDir elsewhere;
@@ -135,6 +140,7 @@ private slots:
         int exitCode = -1;
         const QString output = runProbe(folderName, arguments, &exitCode);
         QCOMPARE(output, printed);
+        QVERIFY2(m_errors.contains(said), qPrintable(m_errors));
         QCOMPARE(exitCode, 0);
 
         const std::optional<QByteArray> note = waitForNote(m_folder + "/started", 20000);
