@@ -120,8 +120,9 @@ int main(int argc, char* argv[])
             std::fputs("probe: no desktop to show a window on\n", stderr);
             return 4;
         }
-        if (QFile::exists(QFile::decodeName(folder + "/late"))) {
-            const pid_t starter = getppid();
+        // The starter names itself: it may have ended before this one looks at its parent.
+        if (QFile late(QFile::decodeName(folder + "/late")); late.open(QIODevice::ReadOnly)) {
+            const pid_t starter = late.readAll().toInt();
             const QDeadlineTimer deadline(20000);
             while (getppid() == starter && !deadline.hasExpired())
                 QThread::msleep(20);
@@ -150,7 +151,7 @@ int main(int argc, char* argv[])
         if (arguments.contains(QStringLiteral("--ends-unseen")) &&
             !leaveNote(folder, {}, "/unseen"))
             return 2;
-        if (late && !leaveNote(folder, {}, "/late"))
+        if (late && !leaveNote(folder, QByteArray::number(getpid()), "/late"))
             return 2;
     }
 
