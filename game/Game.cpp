@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -24,6 +25,36 @@ constexpr std::array<std::array<int, 2>, 12> hiddenScreenHoles = {{
     {6, 1},
     {6, 2},
 }};
+
+// Why a new game failed, in the game's words; none for a game shown, or still starting, which
+// the player will yet see.
+std::optional<QString> failureReason(const NewGameStart& start)
+{
+    switch (start.outcome) {
+    case NewGameStart::Outcome::NotStarted:
+        return QString::fromUtf8(Texts::fileNotStarted);
+    case NewGameStart::Outcome::EndedUnseen:
+        return QString::fromUtf8(Texts::endedUnseen);
+    case NewGameStart::Outcome::Shown:
+    case NewGameStart::Outcome::StillStarting:
+        break;
+    }
+    return std::nullopt;
+}
+
+QString failureDetails(const NewGameStart& start)
+{
+    if (start.outcome == NewGameStart::Outcome::NotStarted)
+        return start.systemText;
+    QString details =
+        start.signal != 0
+            ? QString::fromUtf8(Texts::endedBySignal).arg(start.signal).arg(start.systemText)
+            : QString::fromUtf8(Texts::exitStatus).arg(start.exitStatus);
+    if (!start.lastErrorLine.isEmpty())
+        details +=
+            QStringLiteral(", ") + QString::fromUtf8(Texts::lastErrorLine).arg(start.lastErrorLine);
+    return details;
+}
 
 } // namespace
 
@@ -146,10 +177,11 @@ void Game::AskNewGame()
         m_platform.endProgram();
     if (answer == Answer::Yes) {
         const QByteArray program = m_platform.runningExecutable();
-        const StartOutcome outcome = m_platform.startProgram(program);
-        if (!outcome.started)
-            m_platform.showMessage(QString::fromUtf8(Texts::newGameFailed)
-                                       .arg(QFile::decodeName(program), outcome.error));
+        const NewGameStart start = m_platform.startNewGameAndWaitForWindow(program);
+        if (const std::optional<QString> reason = failureReason(start))
+            m_platform.showMessage(
+                QString::fromUtf8(Texts::newGameFailed)
+                    .arg(QFile::decodeName(program), *reason, failureDetails(start)));
         m_platform.endProgram();
     }
 }

@@ -7,7 +7,16 @@ inline constexpr const char* newGameQuestion = "Spustit novou hru?";
 inline constexpr const char* hiddenScreen =
     "Wow! You found hidden screen! It is so hard to find it. There are two possibilities, "
     "you are lucky person or you are The MERVANTI.";
-// Shown when a new copy of the game cannot be started; %1 is the file, %2 the reason.
-inline constexpr const char* newGameFailed = "Novou hru nelze spustit.\n\nSoubor: %1\nDůvod: %2";
+// Shown when a new copy of the game cannot be started; %1 is the file, %2 the reason, %3 the
+// details the system gives.
+inline constexpr const char* newGameFailed =
+    "Novou hru nelze spustit.\n\nSoubor: %1\nDůvod: %2\nPodrobnosti: %3";
+// The reasons, each with its details: the system's words, or how the new game ended (%1 the
+// status or the number of the signal, %2 the signal's name) and its last words.
+inline constexpr const char* fileNotStarted = "Soubor se nepodařilo spustit.";
+inline constexpr const char* endedUnseen = "Nová hra skončila dřív, než ukázala své okno.";
+inline constexpr const char* exitStatus = "stav ukončení %1";
+inline constexpr const char* endedBySignal = "signál %1 (%2)";
+inline constexpr const char* lastErrorLine = "poslední hlášení: %1";
 
 } // namespace Texts

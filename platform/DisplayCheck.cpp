@@ -84,10 +84,11 @@ void holdOrExplain(QtMsgType type, const QMessageLogContext& context, const QStr
             {type, context.file, context.line, context.function, context.category, text});
         return;
     }
+    // The cause last: a game that started this one shows the last line as the cause.
     std::fprintf(stderr,
-                 "vore-trelliq: the game needs a graphical desktop, and %s.\n"
-                 "vore-trelliq: %s\n",
-                 qPrintable(whatFailed()), qPrintable(qtDetail(text)));
+                 "vore-trelliq: %s\n"
+                 "vore-trelliq: the game needs a graphical desktop, and %s.\n",
+                 qPrintable(qtDetail(text)), qPrintable(whatFailed()));
     std::fflush(stderr);
     // Nothing of the application exists yet that would need tidying up.
     std::_Exit(EXIT_FAILURE);

@@ -10,10 +10,26 @@ enum class Answer
     Cancel
 };
 
-struct StartOutcome
+// How far a new game got, as far as the game that started it waits to know.
+struct NewGameStart
 {
-    bool started = false;
-    QString error;
+    enum class Outcome
+    {
+        Shown,
+        // The system did not start the file.
+        NotStarted,
+        EndedUnseen,
+        // Not shown within the wait; it is left to finish starting.
+        StillStarting
+    };
+    Outcome outcome = Outcome::Shown;
+    // How a game that ended unseen ended: by a signal when it is not 0, else with the status.
+    int exitStatus = 0;
+    int signal = 0;
+    // The system's words: why the file did not start, or the name of the signal.
+    QString systemText;
+    // The last line a game that ended unseen wrote to its error output, if any.
+    QString lastErrorLine;
 };
 
 // Everything the game rules need from the desktop: randomness and the clock, message boxes,
@@ -41,10 +57,10 @@ public:
     // after an upgrade has put a new file in its place, that file. Paths are the file system's
     // bytes, which need not be text.
     virtual QByteArray runningExecutable() const = 0;
-    // Starts a program without a shell and without arguments, and returns once it has shown its
-    // window, as a new game tells: a program that ends before, or does not show it within a few
-    // seconds, counts as not started.
-    [[nodiscard]] virtual StartOutcome startProgram(const QByteArray& path) = 0;
+    // Starts the game's file as a new game, without a shell and without arguments, and returns
+    // once it has shown its window, as it tells, or has ended; or, after a wait of some seconds,
+    // leaves it to finish starting. The windows keep painting meanwhile, and take no input.
+    [[nodiscard]] virtual NewGameStart startNewGameAndWaitForWindow(const QByteArray& path) = 0;
     // Ends the process at once: every window closes and no further code of ours runs.
     [[noreturn]] virtual void endProgram() = 0;
 };

@@ -23,7 +23,9 @@ PegPointers::Scaling pointerScaling()
 
 } // namespace
 
-QtPlatform::QtPlatform() : m_pegPointers(pointerScaling()) {}
+QtPlatform::QtPlatform(std::chrono::milliseconds newGameWait)
+    : m_pegPointers(pointerScaling()), m_newGameWait(newGameWait)
+{}
 
 void QtPlatform::setMainWindow(QWidget* window, const BoxFrame& boxFrame)
 {
@@ -89,7 +91,7 @@ QByteArray QtPlatform::runningExecutable() const
     return OwnExecutable::path();
 }
 
-StartOutcome QtPlatform::startProgram(const QByteArray& path)
+NewGameStart QtPlatform::startNewGameAndWaitForWindow(const QByteArray& path)
 {
     // Spawned straight from the path's bytes: Qt would take the path as text first. The new game
     // starts with the signal handling a program expects, whatever this one has changed.
@@ -104,19 +106,25 @@ StartOutcome QtPlatform::startProgram(const QByteArray& path)
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
     WindowShownNotice::Wait shown;
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    if (shown.errorOutput() >= 0)
+        posix_spawn_file_actions_adddup2(&files, shown.errorOutput(), STDERR_FILENO);
     std::vector<char*> environment = shown.environment();
     char* arguments[] = {const_cast<char*>(path.constData()), nullptr};
     pid_t child = 0;
     const int error =
-        posix_spawn(&child, path.constData(), nullptr, &attributes, arguments, environment.data());
+        posix_spawn(&child, path.constData(), &files, &attributes, arguments, environment.data());
+    posix_spawn_file_actions_destroy(&files);
     posix_spawnattr_destroy(&attributes);
     shown.started();
-    if (error != 0)
-        return {false, QString::fromLocal8Bit(std::strerror(error))};
-    // A start takes well under a second; the limit is for a machine under heavy load.
-    if (const std::optional<QString> failure = shown.untilShown(child, std::chrono::seconds(10)))
-        return {false, *failure};
-    return {true, {}};
+    if (error != 0) {
+        NewGameStart notStarted;
+        notStarted.outcome = NewGameStart::Outcome::NotStarted;
+        notStarted.systemText = QString::fromLocal8Bit(std::strerror(error));
+        return notStarted;
+    }
+    return shown.untilShown(child, m_newGameWait);
 }
 
 void QtPlatform::endProgram()

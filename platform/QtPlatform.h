@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QPointer>
+#include <chrono>
 #include <random>
 
 class QWidget;
@@ -13,8 +14,9 @@ class QWidget;
 class QtPlatform final : public Platform
 {
 public:
-    // Call once the application object exists: the pointers follow its window system.
-    QtPlatform();
+    // Call once the application object exists: the pointers follow its window system. A new game
+    // starts well within a second; the wait for its window is for a machine under heavy load.
+    explicit QtPlatform(std::chrono::milliseconds newGameWait = std::chrono::seconds(10));
     ~QtPlatform() override;
 
     // The game's window, set once it exists: its pointer shows the carried peg, and the message
@@ -31,7 +33,7 @@ public:
     void setPointer(int colour) override;
 
     QByteArray runningExecutable() const override;
-    StartOutcome startProgram(const QByteArray& path) override;
+    NewGameStart startNewGameAndWaitForWindow(const QByteArray& path) override;
     [[noreturn]] void endProgram() override;
 
 private:
@@ -41,4 +43,5 @@ private:
     ModalBox m_messageBox{QMessageBox::Ok, QMessageBox::Ok};
     ModalBox m_questionBox{QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                            QMessageBox::Yes};
+    std::chrono::milliseconds m_newGameWait;
 };

@@ -1,11 +1,20 @@
 #include "platform/WindowShownNotice.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
-#include <poll.h>
+#include <optional>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,15 +22,99 @@ namespace WindowShownNotice {
 
 namespace {
 
-constexpr char variable[] = "VORE_TRELLIQ_SHOWN_FD";
+constexpr char shownVariable[] = "VORE_TRELLIQ_SHOWN_FD";
+constexpr char errorVariable[] = "VORE_TRELLIQ_STDERR_FD";
 
-QString howItEnded(int status)
+// How the wait's event loop ends; a loop told to quit from elsewhere ends with 0, which counts as
+// a new game still starting.
+enum WaitEnd
 {
-    if (WIFSIGNALED(status))
-        return QStringLiteral("The new game ended with signal %1 before it showed its window.")
-            .arg(WTERMSIG(status));
-    return QStringLiteral("The new game ended with status %1 before it showed its window.")
-        .arg(WEXITSTATUS(status));
+    shown = 1,
+    ended,
+};
+
+// Holds back the player's input to every window of the game while the new game starts, as the
+// question did while it was open: nothing the player does reaches a game that is ending.
+class InputHeldBack : public QObject
+{
+public:
+    InputHeldBack() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputHeldBack() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->isInputEvent() || event->type() == QEvent::Close ||
+               event->type() == QEvent::Shortcut;
+    }
+};
+
+// Passes on to this game's error output what the new game wrote to its own, and returns the
+// last line of it.
+QString passOnErrorOutput(int file)
+{
+    QByteArray text;
+    char chunk[4096];
+    ssize_t got = 0;
+    while (file >= 0 && (got = pread(file, chunk, sizeof chunk, text.size())) > 0)
+        text.append(chunk, got);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    return QString::fromLocal8Bit(text.trimmed().split('\n').last()).trimmed();
+}
+
+NewGameStart howItEnded(pid_t game, int errorOutput)
+{
+    NewGameStart start;
+    start.outcome = NewGameStart::Outcome::EndedUnseen;
+    int status = 0;
+    if (waitpid(game, &status, 0) == game && WIFSIGNALED(status)) {
+        start.signal = WTERMSIG(status);
+        start.systemText = QString::fromLocal8Bit(strsignal(start.signal));
+    } else {
+        start.exitStatus = WEXITSTATUS(status);
+    }
+    start.lastErrorLine = passOnErrorOutput(errorOutput);
+    return start;
+}
+
+void closeIfOpen(int& fd)
+{
+    if (fd >= 0)
+        close(fd);
+    fd = -1;
+}
+
+// Passes on what this game wrote to its error output before its window showed, and takes back
+// the error output it was started with.
+void takeBackErrorOutput()
+{
+    bool named = false;
+    const int own = qEnvironmentVariableIntValue(errorVariable, &named);
+    unsetenv(errorVariable);
+    if (!named || own <= STDERR_FILENO || fcntl(own, F_GETFD) < 0)
+        return;
+    std::fflush(stderr);
+    char chunk[4096];
+    off_t at = 0;
+    ssize_t got = 0;
+    while ((got = pread(STDERR_FILENO, chunk, sizeof chunk, at)) > 0 && write(own, chunk, got) > 0)
+        at += got;
+    dup2(own, STDERR_FILENO);
+    close(own);
+}
+
+void tellShown()
+{
+    bool named = false;
+    const int fd = qEnvironmentVariableIntValue(shownVariable, &named);
+    // Games this one starts get a pipe of their own.
+    unsetenv(shownVariable);
+    struct stat file = {};
+    if (!named || fd <= STDERR_FILENO || fstat(fd, &file) != 0 || !S_ISFIFO(file.st_mode) ||
+        (fcntl(fd, F_GETFL) & O_ACCMODE) != O_WRONLY)
+        return;
+    const char shownByte = 1;
+    (void)!write(fd, &shownByte, 1);
+    close(fd);
 }
 
 } // namespace
@@ -33,93 +126,115 @@ Wait::Wait()
         return;
     m_readEnd = ends[0];
     m_writeEnd = ends[1];
+    fcntl(m_readEnd, F_SETFL, O_NONBLOCK);
     // Only the new game gets the write end: it is open across the start, and closed here after.
     fcntl(m_writeEnd, F_SETFD, 0);
-    m_entry = QByteArray(variable) + '=' + QByteArray::number(m_writeEnd);
+    m_shownEntry = QByteArray(shownVariable) + '=' + QByteArray::number(m_writeEnd);
+    m_errorOutput = memfd_create("new game's error output", MFD_CLOEXEC);
+    m_starterErrorOutput = fcntl(STDERR_FILENO, F_DUPFD, STDERR_FILENO + 1);
+    if (m_errorOutput < 0 || m_starterErrorOutput < 0) {
+        closeIfOpen(m_errorOutput);
+        closeIfOpen(m_starterErrorOutput);
+        return;
+    }
+    m_errorEntry = QByteArray(errorVariable) + '=' + QByteArray::number(m_starterErrorOutput);
 }
 
 Wait::~Wait()
 {
     started();
-    if (m_readEnd >= 0)
-        close(m_readEnd);
+    closeIfOpen(m_readEnd);
+    closeIfOpen(m_errorOutput);
 }
 
 std::vector<char*> Wait::environment()
 {
     std::vector<char*> strings;
-    const QByteArray prefix = QByteArray(variable) + '=';
+    const QByteArray shownPrefix = QByteArray(shownVariable) + '=';
+    const QByteArray errorPrefix = QByteArray(errorVariable) + '=';
     for (char** entry = environ; *entry; ++entry)
-        if (!QByteArray(*entry).startsWith(prefix))
+        if (!QByteArray(*entry).startsWith(shownPrefix) &&
+            !QByteArray(*entry).startsWith(errorPrefix))
             strings.push_back(*entry);
-    if (m_writeEnd >= 0)
-        strings.push_back(m_entry.data());
+    for (QByteArray* entry : {&m_shownEntry, &m_errorEntry})
+        if (!entry->isEmpty())
+            strings.push_back(entry->data());
     strings.push_back(nullptr);
     return strings;
 }
 
 void Wait::started()
 {
-    if (m_writeEnd >= 0)
-        close(m_writeEnd);
-    m_writeEnd = -1;
+    closeIfOpen(m_writeEnd);
+    closeIfOpen(m_starterErrorOutput);
 }
 
-std::optional<QString> Wait::untilShown(pid_t game, std::chrono::milliseconds limit)
+NewGameStart Wait::untilShown(pid_t game, std::chrono::milliseconds limit)
 {
     // Without the pipe the old game cannot know; it goes on as if the window were shown.
     if (m_readEnd < 0)
-        return std::nullopt;
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        pollfd readable{m_readEnd, POLLIN, 0};
-        const int ready = poll(&readable, 1, int(std::max<long long>(left.count(), 0)));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
-            break;
+        return {};
+    const InputHeldBack inputHeldBack;
+    QEventLoop loop;
+    // The first of the ends counts: the word and the end of a game that showed and then ended
+    // may come in one pass of the loop.
+    const auto finish = [&loop](int how) {
+        if (loop.isRunning())
+            loop.exit(how);
+    };
+    // Debian 12's C library declares pidfd_open without C linkage.
+    int gone = int(syscall(SYS_pidfd_open, game, 0));
+    QSocketNotifier word(m_readEnd, QSocketNotifier::Read);
+    QObject::connect(&word, &QSocketNotifier::activated, &loop, [&] {
         char byte = 0;
         const ssize_t got = read(m_readEnd, &byte, 1);
-        if (got < 0 && errno == EINTR)
-            continue;
         if (got == 1)
-            return std::nullopt;
+            finish(shown);
         // The pipe ended with no word: the new game, or the last of its copies of the write end,
-        // is gone.
-        int status = 0;
-        if (waitpid(game, &status, 0) == game)
-            return howItEnded(status);
-        return QStringLiteral("The new game ended before it showed its window.");
+        // is gone. Where the end of the process cannot be watched, that counts as its end.
+        if (got == 0) {
+            word.setEnabled(false);
+            if (gone < 0)
+                finish(ended);
+        }
+    });
+    std::optional<QSocketNotifier> end;
+    if (gone >= 0) {
+        end.emplace(gone, QSocketNotifier::Read);
+        QObject::connect(&*end, &QSocketNotifier::activated, &loop, [&] {
+            char byte = 0;
+            finish(read(m_readEnd, &byte, 1) == 1 ? shown : ended);
+        });
     }
-    // Neither shown nor ended: a new game that the player cannot see is no game; ended, it does
-    // not run on unseen.
-    kill(game, SIGKILL);
-    waitpid(game, nullptr, 0);
-    return QStringLiteral("The new game did not show its window within %1 seconds.")
-        .arg(limit.count() / 1000);
+    QTimer::singleShot(limit, &loop, [&finish] { finish(0); });
+    const int result = loop.exec();
+    end.reset();
+    closeIfOpen(gone);
+
+    if (result == shown)
+        return {};
+    if (result == ended)
+        return howItEnded(game, m_errorOutput);
+    // A new game that is only slow is still a game: ended, the player would have none.
+    std::fprintf(stderr,
+                 "vore-trelliq: the new game has not shown its window within %g seconds; this "
+                 "game ends and leaves it to finish starting.\n",
+                 double(limit.count()) / 1000);
+    NewGameStart start;
+    start.outcome = NewGameStart::Outcome::StillStarting;
+    return start;
 }
 
 void tellStarter()
 {
-    bool named = false;
-    const int fd = qEnvironmentVariableIntValue(variable, &named);
-    // Games this one starts get a pipe of their own.
-    unsetenv(variable);
-    struct stat file = {};
-    if (!named || fd <= STDERR_FILENO || fstat(fd, &file) != 0 || !S_ISFIFO(file.st_mode) ||
-        (fcntl(fd, F_GETFL) & O_ACCMODE) != O_WRONLY)
-        return;
-    // A starter that has gone meanwhile must not end this game: the write then fails quietly.
+    // A starter that has gone meanwhile must not end this game: the writes then fail quietly.
     struct sigaction ignore = {};
     ignore.sa_handler = SIG_IGN;
     struct sigaction previous = {};
     sigaction(SIGPIPE, &ignore, &previous);
-    const char shown = 1;
-    (void)!write(fd, &shown, 1);
+    takeBackErrorOutput();
+    tellShown();
     sigaction(SIGPIPE, &previous, nullptr);
-    close(fd);
 }
 
 } // namespace WindowShownNotice

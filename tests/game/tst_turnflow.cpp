@@ -163,27 +163,42 @@ private slots:
     {
         QTest::addColumn<QByteArray>("executable");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("details");
+        const QString denied = QStringLiteral("Podrobnosti: Permission denied");
         QTest::newRow("text") << QByteArray("/opt/hra/vore-trelliq")
-                              << QStringLiteral("/opt/hra/vore-trelliq");
+                              << QStringLiteral("/opt/hra/vore-trelliq") << 0 << denied;
         // Bytes that are no text stay visible as replacement characters.
-        QTest::newRow("folder name not UTF-8") << QByteArray("/opt/\xE8\x65\xB9/vore-trelliq")
-                                               << QStringLiteral("/opt/\uFFFDe\uFFFD/vore-trelliq");
+        QTest::newRow("folder name not UTF-8")
+            << QByteArray("/opt/\xE8\x65\xB9/vore-trelliq")
+            << QStringLiteral("/opt/\uFFFDe\uFFFD/vore-trelliq") << 0 << denied;
+        QTest::newRow("ended by a signal before it showed")
+            << QByteArray("/opt/hra/vore-trelliq") << QStringLiteral("/opt/hra/vore-trelliq") << 6
+            << QStringLiteral("Podrobnosti: signál 6 (Aborted), poslední hlášení: no display");
     }
 
     void aFailedStartIsReportedBeforeTheEnd()
     {
         QFETCH(QByteArray, executable);
         QFETCH(QString, shown);
+        QFETCH(int, signal);
+        QFETCH(QString, details);
         GameFixture fixture;
         fixture.platform.executable = executable;
-        fixture.platform.startOutcome = {false, QStringLiteral("Permission denied")};
+        NewGameStart& start = fixture.platform.newGameStart;
+        start.outcome =
+            signal ? NewGameStart::Outcome::EndedUnseen : NewGameStart::Outcome::NotStarted;
+        start.signal = signal;
+        start.systemText = signal ? QStringLiteral("Aborted") : QStringLiteral("Permission denied");
+        start.lastErrorLine = QStringLiteral("no display");
         fixture.platform.answers = {Answer::Yes};
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, fixture.game.kon_Click());
         QCOMPARE(fixture.platform.startedPrograms, QList<QByteArray>{executable});
         QCOMPARE(fixture.platform.messages.size(), 1);
         QVERIFY2(fixture.platform.messages[0].contains(shown),
                  qPrintable(fixture.platform.messages[0]));
-        QVERIFY(fixture.platform.messages[0].contains(QStringLiteral("Permission denied")));
+        QVERIFY2(fixture.platform.messages[0].endsWith(u'\n' + details),
+                 qPrintable(fixture.platform.messages[0]));
         QCOMPARE(fixture.platform.endCount, 1);
     }
 

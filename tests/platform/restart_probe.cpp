@@ -2,9 +2,10 @@
 // the test asks and answers Yes to the new-game question, going through the real process
 // services. Started again as "probe-renamed", it leaves a note with the file that ran and the
 // help text the game would show from its folder, and tells its starter its window is shown; or,
-// after --ends-unseen, ends at once as a game that cannot reach the desktop. With --ask WAY it
-// shows the real question instead, prints its buttons' texts, leaves it by WAY and prints the
-// answer.
+// after --ends-unseen, ends at once as a game that cannot reach the desktop; or, after
+// --new-game-late, does so only once its starter, which waits for it a moment and prints when a
+// timer fires meanwhile and when input reaches it then, has ended. With --ask WAY it shows the real
+// question instead, prints its buttons' texts, leaves it by WAY and prints the answer.
 
 #include "dialogs/HelpFile.h"
 #include "game/Board.h"
@@ -15,10 +16,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +34,7 @@ namespace {
 class AnswersYes final : public Platform
 {
 public:
+    explicit AnswersYes(std::chrono::milliseconds newGameWait) : m_real(newGameWait) {}
     double timeOfDay() const override { return m_real.timeOfDay(); }
     void seedRandom(double seed) override { m_real.seedRandom(seed); }
     double nextRandom() override { return m_real.nextRandom(); }
@@ -40,7 +45,10 @@ public:
     Answer askYesNoCancel(const QString&) override { return Answer::Yes; }
     void setPointer(int) override {}
     QByteArray runningExecutable() const override { return m_real.runningExecutable(); }
-    StartOutcome startProgram(const QByteArray& path) override { return m_real.startProgram(path); }
+    NewGameStart startNewGameAndWaitForWindow(const QByteArray& path) override
+    {
+        return m_real.startNewGameAndWaitForWindow(path);
+    }
     [[noreturn]] void endProgram() override { m_real.endProgram(); }
 
 private:
@@ -99,22 +107,34 @@ int main(int argc, char* argv[])
     if (argc == 3 && std::strcmp(argv[1], "--ask") == 0)
         return askAndPrintButtons(argc, argv);
     QCoreApplication app(argc, argv);
-    AnswersYes platform;
+    const QStringList arguments = app.arguments();
+    const bool late = arguments.contains(QStringLiteral("--new-game-late"));
+    AnswersYes platform(late ? std::chrono::milliseconds(300) : std::chrono::seconds(10));
     const QByteArray self = platform.runningExecutable();
     const QByteArray folder = self.first(self.lastIndexOf('/'));
     const QByteArray renamed = folder + "/probe-renamed";
 
     if (self == renamed) {
         // A new game that cannot reach the desktop ends before it shows anything.
-        if (QFile::exists(QFile::decodeName(folder + "/unseen")))
+        if (QFile::exists(QFile::decodeName(folder + "/unseen"))) {
+            std::fputs("probe: no desktop to show a window on\n", stderr);
             return 4;
+        }
+        // The starter names itself: it may have ended before this one looks at its parent.
+        if (QFile late(QFile::decodeName(folder + "/late")); late.open(QIODevice::ReadOnly)) {
+            const pid_t starter = late.readAll().toInt();
+            const QDeadlineTimer deadline(20000);
+            while (getppid() == starter && !deadline.hasExpired())
+                QThread::msleep(20);
+            if (getppid() == starter)
+                return 5;
+        }
         const QString help = HelpFile::read(OwnExecutable::folder());
         const bool noted = leaveNote(folder, self + '\n' + help.toUtf8());
         WindowShownNotice::tellStarter();
         return noted ? 0 : 1;
     }
 
-    const QStringList arguments = app.arguments();
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--replaced-by")); at > 0) {
         // What a package upgrade does: a new file renamed over the running one.
         if (std::rename(QFile::encodeName(arguments.value(at + 1)).constData(), self.constData()) !=
@@ -131,7 +151,20 @@ int main(int argc, char* argv[])
         if (arguments.contains(QStringLiteral("--ends-unseen")) &&
             !leaveNote(folder, {}, "/unseen"))
             return 2;
+        if (late && !leaveNote(folder, QByteArray::number(getpid()), "/late"))
+            return 2;
     }
+
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&tick] {
+        std::printf("a timer fired during the wait\n");
+        tick.stop();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        if (!QCoreApplication::sendEvent(&tick, &press))
+            std::printf("input reached the game during the wait\n");
+    });
+    if (late)
+        tick.start(10);
 
     Board board;
     Game game(board, platform);

@@ -38,10 +38,10 @@ void ScriptedPlatform::setPointer(int colour)
     ++pointerChanges;
 }
 
-StartOutcome ScriptedPlatform::startProgram(const QByteArray& path)
+NewGameStart ScriptedPlatform::startNewGameAndWaitForWindow(const QByteArray& path)
 {
     startedPrograms << path;
-    return startOutcome;
+    return newGameStart;
 }
 
 void ScriptedPlatform::endProgram()

@@ -28,7 +28,7 @@ public:
     QStringList questions;
     QList<QByteArray> startedPrograms;
     QByteArray executable = "/opt/game/vore-trelliq";
-    StartOutcome startOutcome{true, {}};
+    NewGameStart newGameStart;
     int pointer = 0;
     int pointerChanges = 0;
     int endCount = 0;
@@ -42,6 +42,6 @@ public:
     Answer askYesNoCancel(const QString& text) override;
     void setPointer(int colour) override;
     QByteArray runningExecutable() const override { return executable; }
-    StartOutcome startProgram(const QByteArray& path) override;
+    NewGameStart startNewGameAndWaitForWindow(const QByteArray& path) override;
     [[noreturn]] void endProgram() override;
 };
