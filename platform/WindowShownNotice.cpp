@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -48,14 +49,17 @@ public:
     }
 };
 
-// Passes on to this game's error output what the new game wrote to its own, and returns the
-// last line of it.
+// Passes on to this game's error output the end of what the new game wrote to its own, and
+// returns the last line of it. A new game that wrote without end is not read whole.
 QString passOnErrorOutput(int file)
 {
+    constexpr off_t kept = 64 * 1024;
     QByteArray text;
     char chunk[4096];
     ssize_t got = 0;
-    while (file >= 0 && (got = pread(file, chunk, sizeof chunk, text.size())) > 0)
+    const off_t from = file >= 0 ? std::max<off_t>(lseek(file, 0, SEEK_END) - kept, 0) : 0;
+    while (file >= 0 && text.size() < kept &&
+           (got = pread(file, chunk, sizeof chunk, from + text.size())) > 0)
         text.append(chunk, got);
     std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
     return QString::fromLocal8Bit(text.trimmed().split('\n').last()).trimmed();
