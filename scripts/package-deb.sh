@@ -20,7 +20,8 @@ tar -C "$source_dir" --exclude='./build*' --exclude=./.git --exclude=./.cache -c
 # times after the changelog's to its time: each file of the copy takes that time, so that none of
 # the checkout's own times reaches the package.
 find "$copy" -exec touch -h -d "@$(dpkg-parsechangelog -l "$copy/debian/changelog" -STimestamp)" {} +
-(cd "$copy" && dpkg-buildpackage -us -uc -b -Jauto) >&2
+# As many jobs as the processor has cores, or as test.sh gives each of its builds.
+(cd "$copy" && dpkg-buildpackage -us -uc -b -J"${CMAKE_BUILD_PARALLEL_LEVEL:-auto}") >&2
 
 package=$out/vore-trelliq_$(dpkg-parsechangelog -l "$copy/debian/changelog" -SVersion)
 package+=_$(dpkg --print-architecture).deb

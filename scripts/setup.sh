@@ -15,6 +15,8 @@ if [[ "${1:-}" == "--tests" ]]; then
                libxext-dev libxfixes-dev libxdamage-dev libxtst-dev libbenchmark-dev valgrind
                weston qt6-wayland mutter kwin-wayland kwin-style-breeze python3 dbus-daemon lintian
                desktop-file-utils appstream libgtk-3-bin man-db xclip
+               # The test compositor: the server library, the scanner and the protocols' XML.
+               libwayland-bin wayland-protocols
                # clang's libFuzzer and sanitizer runtimes are only recommended by clang.
                clang libclang-rt-14-dev)
 fi
