@@ -154,7 +154,8 @@ int TestCompositor::dispatch(const void*, void* target, std::uint32_t, const wl_
     if (kind == QLatin1String("xdg_activation_token_v1.commit"))
         xdg_activation_token_v1_send_done(
             resource, QStringLiteral("token-%1").arg(++compositor.m_tokens).toUtf8().constData());
-    if (std::strcmp(message->name, "destroy") == 0)
+    // The protocols name their destructors so.
+    if (std::strcmp(message->name, "destroy") == 0 || std::strcmp(message->name, "release") == 0)
         wl_resource_destroy(resource);
     return 0;
 }
