@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The installed game, checked the way distributions check a package: a plain install of this
 # build is installed into temporary folders and the package is unpacked; each tree must hold
-# exactly the expected layout, with a relative command link that resolves to the executable and
-# the help text beside it. The package's tree goes through the desktop, AppStream, icon and man
+# exactly the expected layout, with relative links that resolve to the executable (the command)
+# and to the help text (beside the executable). The package's tree goes through the desktop, AppStream, icon and man
 # page validators; the package itself through its control fields, its binary's hardening and
 # debug symbols, and lintian on the build's .changes. Every validator's output is printed.
 #   check-package.sh PACKAGE TEST-BUILD-DIR SOURCE-DIR APP-ID VERSION
@@ -31,6 +31,7 @@ expected_files() {
         echo "$1/vore-trelliq"
         echo libexec/vore-trelliq/vore-trelliq
         echo libexec/vore-trelliq/Help.txt
+        echo share/vore-trelliq/Help.txt
         echo "share/applications/$app_id.desktop"
         echo "share/metainfo/$app_id.metainfo.xml"
         for size in "${icon_sizes[@]}"; do
@@ -56,12 +57,16 @@ check_layout() {
         cat "$work/layout.diff" >&2
         return
     fi
-    if [[ ! -L "$command" || "$(readlink "$command")" == /* ]]; then
-        fail "$name: $command_dir/vore-trelliq is not a relative link"
-    elif [[ "$(realpath "$command")" != "$(realpath "$program")" ]]; then
-        fail "$name: $command_dir/vore-trelliq leads to $(realpath -m "$command")," \
-            "not the executable"
-    fi
+    local link target
+    for link in "$command_dir/vore-trelliq=libexec/vore-trelliq/vore-trelliq" \
+        "libexec/vore-trelliq/Help.txt=share/vore-trelliq/Help.txt"; do
+        target=$base/${link#*=} link=${link%%=*}
+        if [[ ! -L "$base/$link" || "$(readlink "$base/$link")" == /* ]]; then
+            fail "$name: $link is not a relative link"
+        elif [[ "$(realpath "$base/$link")" != "$(realpath "$target")" ]]; then
+            fail "$name: $link leads to $(realpath -m "$base/$link"), not ${target#"$base"/}"
+        fi
+    done
     [[ -x "$program" && "$(file -b "$program")" == ELF* ]] ||
         fail "$name: libexec/vore-trelliq/vore-trelliq is not an executable program"
     cmp -s "$source_dir/data/Help.txt" "$base/libexec/vore-trelliq/Help.txt" ||
@@ -80,25 +85,6 @@ cache_value() {
     sed -n "s/^$1:[A-Z]*=//p" "$test_build/CMakeCache.txt"
 }
 
-# A plain install of the test build: its own prefix, the command where the cache says.
-DESTDIR=$work/plain cmake --install "$test_build" >/dev/null
-check_layout "plain install" "$work/plain" "$(cache_value CMAKE_INSTALL_PREFIX)" \
-    "$(cache_value VORE_INSTALL_COMMANDDIR)"
-
-# Under another prefix and umask 077, beside a launcher of something else: the launcher finds
-# the command on PATH, the man page names no folder of the configured prefix, the folders made
-# are rwxr-xr-x, and the uninstall target leaves the home as it was.
-home=$HOME/.local command_dir=$(cache_value VORE_INSTALL_COMMANDDIR)
-(umask 022 && mkdir -p "$home/share/applications") && touch "$home/share/applications/other.desktop"
-find "$HOME" -printf '%M %p\n' | sort >"$work/home.before"
-(umask 077 && cmake --install "$test_build" --prefix "$home" >/dev/null)
-check_layout "home install" "$home" "" "$command_dir" share/applications/other.desktop
-launcher_command=$(sed -n 's/^Exec=//p' "$home/share/applications/$app_id.desktop")
-found=$(PATH=$home/$command_dir command -v "$launcher_command")
-[[ "$found" == "$home/$command_dir/vore-trelliq" ]] || fail "the launcher finds \"$found\" on PATH"
-! zgrep -qF "$(cache_value CMAKE_INSTALL_PREFIX)" "$home/share/man/man6/vore-trelliq.6.gz" ||
-    fail "the man page names the configured prefix"
-[[ -z "$(find "$home" -type d ! -perm 0755)" ]] || fail "the home install made folders not rwxr-xr-x"
 # uninstall [VAR=VALUE...]: the uninstall target in that environment; said is its output, with
 # the lines that CMake wraps its messages in joined.
 uninstall() {
@@ -107,14 +93,57 @@ uninstall() {
     said=$(tr -s ' \n' ' ' <"$work/uninstall.out")
     return "$status"
 }
+# A plain install of the test build: its own prefix, the command where the cache says.
+DESTDIR=$work/plain cmake --install "$test_build" >/dev/null
+readonly plain_docs=(share/doc/vore-trelliq/LICENSE)
+check_layout "plain install" "$work/plain" "$(cache_value CMAKE_INSTALL_PREFIX)" \
+    "$(cache_value VORE_INSTALL_COMMANDDIR)" "${plain_docs[@]}"
+uninstall DESTDIR="$work/plain" && [[ ! -e "$work/plain" ]] ||
+    fail "the uninstall with the plain install's DESTDIR: $said"
+
+# Under another prefix and umask 077, beside a launcher of something else: the launcher finds
+# the command on PATH, the man page names no folder of the configured prefix, the folders made
+# are rwxr-xr-x, and the uninstall target leaves the home as it was.
+home=$HOME/.local command_dir=$(cache_value VORE_INSTALL_COMMANDDIR)
+(umask 022 && mkdir -p "$home/share/applications") && touch "$home/share/applications/other.desktop"
+find "$HOME" -printf '%M %p\n' | sort >"$work/home.before"
+(umask 077 && cmake --install "$test_build" --prefix "$home" >/dev/null)
+check_layout "home install" "$home" "" "$command_dir" share/applications/other.desktop \
+    "${plain_docs[@]}"
+launcher_command=$(sed -n 's/^Exec=//p' "$home/share/applications/$app_id.desktop")
+found=$(PATH=$home/$command_dir command -v "$launcher_command")
+[[ "$found" == "$home/$command_dir/vore-trelliq" ]] || fail "the launcher finds \"$found\" on PATH"
+! zgrep -qF "$(cache_value CMAKE_INSTALL_PREFIX)" "$home/share/man/man6/vore-trelliq.6.gz" ||
+    fail "the man page names the configured prefix"
+[[ -z "$(find "$home" -type d ! -perm 0755)" ]] || fail "the home install made folders not rwxr-xr-x"
 # Given a DESTDIR that the install did not have, it refuses, naming both, and removes nothing.
 ! uninstall DESTDIR="$work/elsewhere" && [[ -e "$home/$command_dir/vore-trelliq" && "$said" == \
-    *"went under its prefix, with no DESTDIR, not to the given DESTDIR $work/elsewhere"* ]] ||
+    *"went under its prefix $home, with no DESTDIR, not to the given DESTDIR $work/elsewhere"* ]] ||
     fail "an uninstall with a DESTDIR that the install did not have: $said"
 uninstall
 diff -u "$work/home.before" <(find "$HOME" -printf '%M %p\n' | sort) ||
     fail "the uninstall target left the home otherwise than it found it"
 uninstall && [[ "$said" == *"Nothing to uninstall"* ]] || fail "uninstalling nothing: $said"
+# Installed under two prefixes, both go.
+for prefix in one two; do cmake --install "$test_build" --prefix "$work/$prefix" >/dev/null; done
+uninstall && [[ ! -e "$work/one" && ! -e "$work/two" ]] ||
+    fail "after installs under two prefixes the uninstall left $(ls -d "$work"/one "$work"/two)"
+# With every installed file gone already, it says so.
+cmake --install "$test_build" --prefix "$work/one" >/dev/null
+rm -r "$work/one"
+uninstall && [[ "$said" == *"Nothing left to remove"* ]] || fail "nothing left to remove: $said"
+# A folder of the install replaced by a link into another tree: the uninstall takes nothing behind
+# it, names it, and takes the rest once the link is gone.
+cmake --install "$test_build" --prefix "$work/one" >/dev/null
+mv "$work/one/share/icons/hicolor" "$work/other"
+ln -s "$work/other" "$work/one/share/icons/hicolor"
+! uninstall && [[ "$(find "$work/other" -type f | wc -l)" == "${#icon_sizes[@]}" &&
+    ! -e "$work/one/share/applications" &&
+    "$said" == *"Left $work/one/share/icons/hicolor, a symbolic link to $work/other "* ]] ||
+    fail "an uninstall through a link in place of a folder: $said"
+rm "$work/one/share/icons/hicolor"
+uninstall && [[ ! -e "$work/one" ]] || fail "the uninstall after the link went: $said"
+rm -r "$work/other"
 # Staged with DESTDIR: the uninstall takes away the staging folder's files and folders, not a
 # file of the same name under the real prefix; with no record of the DESTDIR it removes nothing.
 own=$home/share/doc/vore-trelliq/copyright
@@ -132,7 +161,7 @@ echo "$own" >"$test_build/install_manifest.txt"
 rm -rf "$test_build/install_manifest.txt" "$home/share/doc"
 
 dpkg-deb -x "$package" "$work/root"
-check_layout "package" "$work/root" /usr games share/lintian/overrides/vore-trelliq
+check_layout "package" "$work/root" /usr games share/doc/vore-trelliq/changelog.Debian.gz
 
 # The package: its control fields, dependencies and the hardening of its binary.
 field() {
