@@ -5,10 +5,10 @@
 # and to the help text (beside the executable). The package's tree goes through the desktop, AppStream, icon and man
 # page validators; the package itself through its control fields, its binary's hardening and
 # debug symbols, and lintian on the build's .changes. Every validator's output is printed.
-#   check-package.sh PACKAGE TEST-BUILD-DIR SOURCE-DIR APP-ID VERSION
+#   check-package.sh PACKAGE TEST-BUILD-DIR SOURCE-DIR APP-ID VERSION PACKAGE-VERSION
 set -euo pipefail
 
-package=$1 test_build=$2 source_dir=$3 app_id=$4 version=$5
+package=$1 test_build=$2 source_dir=$3 app_id=$4 version=$5 package_version=$6
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export HOME=$work/home XDG_CACHE_HOME=$work/cache
@@ -160,6 +160,42 @@ echo "$own" >"$test_build/install_manifest.txt"
     fail "an uninstall with no record of the latest install's DESTDIR went ahead"
 rm -rf "$test_build/install_manifest.txt" "$home/share/doc"
 
+# The upstream tree configures without debian/, its day from CHANGELOG; with a binary-only
+# rebuild's entry on top of debian/changelog, the package's configure takes that entry's day
+# (SOURCE_DATE_EPOCH, as dpkg-buildpackage sets it) and still builds the version of project().
+# metainfo_release DIST-FOLDER: the version and day of the metainfo's release.
+metainfo_release() {
+    sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$1/$app_id.metainfo.xml"
+}
+upstream=$work/upstream
+mkdir "$upstream"
+tar -C "$source_dir" --exclude='./build*' --exclude=./.git --exclude=./debian -cf - . |
+    tar -C "$upstream" -xf -
+release_day=$(sed -n "s/^$version (\(.*\))\$/\1/p" "$upstream/CHANGELOG")
+if env -u SOURCE_DATE_EPOCH cmake -S "$upstream" -B "$upstream/build" -DBUILD_TESTING=OFF \
+    >"$work/configure.out" 2>&1; then
+    [[ "$(metainfo_release "$upstream/build/dist")" == "$version $release_day" ]] ||
+        fail "the upstream tree's metainfo gives $(metainfo_release "$upstream/build/dist")"
+else
+    fail "the upstream tree without debian/ does not configure: $(cat "$work/configure.out")"
+fi
+cp -r "$source_dir/debian" "$upstream/debian"
+rm -rf "$upstream/build"
+{
+    printf 'vore-trelliq (%s+b1) unstable; urgency=low, binary-only=yes\n\n' \
+        "$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -SVersion)"
+    printf '  * Binary-only non-maintainer upload for amd64; no source changes.\n\n'
+    printf ' -- Build Daemon <buildd@example.org>  Thu, 31 Dec 2026 23:59:59 -0200\n\n'
+    cat "$source_dir/debian/changelog"
+} >"$upstream/debian/changelog"
+if (cd "$upstream" && dpkg-buildpackage -us -uc -b -T override_dh_auto_configure) \
+    >"$work/configure.out" 2>&1; then
+    [[ "$(metainfo_release "$upstream"/obj-*/dist)" == "$version 2027-01-01" ]] ||
+        fail "a binary-only rebuild's metainfo gives $(metainfo_release "$upstream"/obj-*/dist)"
+else
+    fail "a binary-only rebuild does not configure: $(cat "$work/configure.out")"
+fi
+
 dpkg-deb -x "$package" "$work/root"
 check_layout "package" "$work/root" /usr games share/doc/vore-trelliq/changelog.Debian.gz
 
@@ -169,7 +205,7 @@ field() {
 }
 echo "Depends: $(field Depends)"
 echo "Recommends: $(field Recommends)"
-for pair in Package=vore-trelliq "Version=$version" Section=games Priority=optional \
+for pair in Package=vore-trelliq "Version=$package_version" Section=games Priority=optional \
     "Architecture=$(dpkg --print-architecture)" "Recommends=qt6-wayland, qt6-translations-l10n"; do
     [[ "$(field "${pair%%=*}")" == "${pair#*=}" ]] ||
         fail "the package's ${pair%%=*} is \"$(field "${pair%%=*}")\", not \"${pair#*=}\""
@@ -240,8 +276,11 @@ entry() {
 [[ "$(entry Icon)" == "$app_id" ]] || fail "the launcher shows the icon \"$(entry Icon)\""
 grep -q "<release version=\"$version\" date=\"" "$share/metainfo/$app_id.metainfo.xml" ||
     fail "the metainfo names no release $version"
-zcat "$share/doc/vore-trelliq/changelog.gz" | head -n 1 | grep -q "^vore-trelliq ($version) " ||
-    fail "the changelog does not start with version $version"
+zcat "$share/doc/vore-trelliq/changelog.gz" | head -n 1 | grep -q "^$version (" ||
+    fail "the upstream changelog does not start with version $version"
+zcat "$share/doc/vore-trelliq/changelog.Debian.gz" | head -n 1 |
+    grep -q "^vore-trelliq ($package_version) " ||
+    fail "Debian's changelog does not start with version $package_version"
 
 ((failures == 0)) || exit 1
 echo "The package and the installs hold the expected layout; every validator passed"
