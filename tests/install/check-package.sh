@@ -2,9 +2,11 @@
 # The installed game, checked the way distributions check a package: a plain install of this
 # build is installed into temporary folders and the package is unpacked; each tree must hold
 # exactly the expected layout, with relative links that resolve to the executable (the command)
-# and to the help text (beside the executable). The package's tree goes through the desktop, AppStream, icon and man
-# page validators; the package itself through its control fields, its binary's hardening and
-# debug symbols, and lintian on the build's .changes. Every validator's output is printed.
+# and to the help text (beside the executable). The package's tree goes through the desktop,
+# AppStream, icon and man page validators; the package itself through its control fields, its
+# binary's hardening and debug symbols, and lintian on the build's .changes, which holds the
+# source package too. Every validator's output is printed. The uninstall target is tried on
+# installs of the test build, and the configure of a binary-only rebuild on a copy of the source.
 #   check-package.sh PACKAGE TEST-BUILD-DIR SOURCE-DIR APP-ID VERSION PACKAGE-VERSION
 set -euo pipefail
 
@@ -133,7 +135,7 @@ cmake --install "$test_build" --prefix "$work/one" >/dev/null
 rm -r "$work/one"
 uninstall && [[ "$said" == *"Nothing left to remove"* ]] || fail "nothing left to remove: $said"
 # A folder of the install replaced by a link into another tree: the uninstall takes nothing behind
-# it, names it, and takes the rest once the link is gone.
+# it, names it, and takes the rest once the folder is back.
 cmake --install "$test_build" --prefix "$work/one" >/dev/null
 mv "$work/one/share/icons/hicolor" "$work/other"
 ln -s "$work/other" "$work/one/share/icons/hicolor"
@@ -142,8 +144,8 @@ ln -s "$work/other" "$work/one/share/icons/hicolor"
     "$said" == *"Left $work/one/share/icons/hicolor, a symbolic link to $work/other "* ]] ||
     fail "an uninstall through a link in place of a folder: $said"
 rm "$work/one/share/icons/hicolor"
-uninstall && [[ ! -e "$work/one" ]] || fail "the uninstall after the link went: $said"
-rm -r "$work/other"
+mv "$work/other" "$work/one/share/icons/hicolor"
+uninstall && [[ ! -e "$work/one" ]] || fail "the uninstall with the folder back: $said"
 # Staged with DESTDIR: the uninstall takes away the staging folder's files and folders, not a
 # file of the same name under the real prefix; with no record of the DESTDIR it removes nothing.
 own=$home/share/doc/vore-trelliq/copyright
@@ -233,8 +235,9 @@ symbols=$(dpkg-deb -c "${package/vore-trelliq_/vore-trelliq-dbgsym_}" || true)
 
 # What waits for the project's public home (debian/README.source): a homepage, a watch file, the
 # repository and bug tracker in the upstream metadata, an ITP bug for the first upload to close.
-waiting_for_a_home='^[IPW]: vore-trelliq( source)?: (no-homepage-field|debian-watch-file-is-missing|'
-waiting_for_a_home+='upstream-metadata-missing-(repository|bug-tracking)|initial-upload-closes-no-bugs)( |$)'
+waiting_for_a_home='^[IPW]: vore-trelliq( source)?: (no-homepage-field|'
+waiting_for_a_home+='debian-watch-file-is-missing|upstream-metadata-missing-(repository|bug-tracking)|'
+waiting_for_a_home+='initial-upload-closes-no-bugs)( |$)'
 readonly waiting_for_a_home
 # run_validator NAME COMMAND...: prints the validator's output; a failed exit, or any message
 # but lintian's notes (N:), its warning about running as root and the tags of what waits for a
