@@ -15,20 +15,19 @@ echo "install ok installed"
 EOF
 cat >"$work/bin/apt-get" <<'EOF'
 #!/usr/bin/env bash
-# gettext's order: LANGUAGE only outside the C locale, then LC_ALL, LC_MESSAGES, LANG.
-locale=${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}
-[[ "$locale" == C* || "$locale" == POSIX ]] || locale=${LANGUAGE:-$locale}
 echo "$*" >>"$APT_CALLS"
-if [[ ! -e "$APT_CALLS.locked" ]]; then
-    touch "$APT_CALLS.locked"
-    if [[ "$locale" == cs* ]]; then
-        echo "E: Nelze získat zámek /var/lib/dpkg/lock-frontend. Drží ho proces 4242 (apt-get)" >&2
-    else
-        echo "E: Could not get lock /var/lib/dpkg/lock-frontend. It is held by process 4242" \
-            "(apt-get)" >&2
-    fi
-    exit 100
+[[ -e "$APT_CALLS.locked" ]] && exit 0
+touch "$APT_CALLS.locked"
+# gettext's order: LANGUAGE, unless the locale is C, then LC_ALL, LC_MESSAGES, LANG.
+locale=${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}
+[[ "$locale" == C* ]] || locale=${LANGUAGE:-$locale}
+if [[ "$locale" == cs* ]]; then
+    echo "E: Nelze získat zámek /var/lib/dpkg/lock-frontend. Drží ho proces 4242 (apt-get)" >&2
+else
+    echo "E: Could not get lock /var/lib/dpkg/lock-frontend. It is held by process 4242" \
+        "(apt-get)" >&2
 fi
+exit 100
 EOF
 printf '#!/bin/sh\nexec "$@"\n' >"$work/bin/sudo"
 chmod +x "$work/bin/"*

@@ -235,9 +235,9 @@ symbols=$(dpkg-deb -c "${package/vore-trelliq_/vore-trelliq-dbgsym_}" || true)
 
 # What waits for the project's public home (debian/README.source): a homepage, a watch file, the
 # repository and bug tracker in the upstream metadata, an ITP bug for the first upload to close.
-waiting_for_a_home='^[IPW]: vore-trelliq( source)?: (no-homepage-field|'
-waiting_for_a_home+='debian-watch-file-is-missing|upstream-metadata-missing-(repository|bug-tracking)|'
-waiting_for_a_home+='initial-upload-closes-no-bugs)( |$)'
+waiting_for_a_home='^[IPW]: vore-trelliq( source)?: (no-homepage-field|debian-watch-file-is-'
+waiting_for_a_home+='missing|upstream-metadata-missing-(repository|bug-tracking)|initial-upload-'
+waiting_for_a_home+='closes-no-bugs)( |$)'
 readonly waiting_for_a_home
 # run_validator NAME COMMAND...: prints the validator's output; a failed exit, or any message
 # but lintian's notes (N:), its warning about running as root and the tags of what waits for a
