@@ -165,38 +165,33 @@ rm -rf "$test_build/install_manifest.txt" "$home/share/doc"
 # The upstream tree configures without debian/, its day from CHANGELOG; with a binary-only
 # rebuild's entry on top of debian/changelog, the package's configure takes that entry's day
 # (SOURCE_DATE_EPOCH, as dpkg-buildpackage sets it) and still builds the version of project().
-# metainfo_release DIST-FOLDER: the version and day of the metainfo's release.
-metainfo_release() {
-    sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$1/$app_id.metainfo.xml"
+# configures_release NAME VERSION-AND-DAY DIST-FOLDER COMMAND...: the command configures, and the
+# metainfo that it writes into DIST-FOLDER (a pattern) names that release.
+configures_release() {
+    local name=$1 expected=$2 dist=$3 release
+    shift 3
+    "$@" >"$work/configure.out" 2>&1 ||
+        fail "$name does not configure: $(cat "$work/configure.out")"
+    release=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' \
+        $dist/"$app_id.metainfo.xml")
+    [[ "$release" == "$expected" ]] || fail "$name: the metainfo gives the release $release"
 }
 upstream=$work/upstream
 mkdir "$upstream"
 tar -C "$source_dir" --exclude='./build*' --exclude=./.git --exclude=./debian -cf - . |
     tar -C "$upstream" -xf -
 release_day=$(sed -n "s/^$version (\(.*\))\$/\1/p" "$upstream/CHANGELOG")
-if env -u SOURCE_DATE_EPOCH cmake -S "$upstream" -B "$upstream/build" -DBUILD_TESTING=OFF \
-    >"$work/configure.out" 2>&1; then
-    [[ "$(metainfo_release "$upstream/build/dist")" == "$version $release_day" ]] ||
-        fail "the upstream tree's metainfo gives $(metainfo_release "$upstream/build/dist")"
-else
-    fail "the upstream tree without debian/ does not configure: $(cat "$work/configure.out")"
-fi
+configures_release "the upstream tree without debian/" "$version $release_day" \
+    "$upstream/build/dist" env -u SOURCE_DATE_EPOCH cmake -S "$upstream" -B "$upstream/build" -DBUILD_TESTING=OFF
 cp -r "$source_dir/debian" "$upstream/debian"
-rm -rf "$upstream/build"
 {
-    printf 'vore-trelliq (%s+b1) unstable; urgency=low, binary-only=yes\n\n' \
-        "$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -SVersion)"
+    printf 'vore-trelliq (%s+b1) unstable; urgency=low, binary-only=yes\n\n' "$package_version"
     printf '  * Binary-only non-maintainer upload for amd64; no source changes.\n\n'
     printf ' -- Build Daemon <buildd@example.org>  Thu, 31 Dec 2026 23:59:59 -0200\n\n'
     cat "$source_dir/debian/changelog"
 } >"$upstream/debian/changelog"
-if (cd "$upstream" && dpkg-buildpackage -us -uc -b -T override_dh_auto_configure) \
-    >"$work/configure.out" 2>&1; then
-    [[ "$(metainfo_release "$upstream"/obj-*/dist)" == "$version 2027-01-01" ]] ||
-        fail "a binary-only rebuild's metainfo gives $(metainfo_release "$upstream"/obj-*/dist)"
-else
-    fail "a binary-only rebuild does not configure: $(cat "$work/configure.out")"
-fi
+configures_release "a binary-only rebuild" "$version 2027-01-01" "$upstream/obj-*/dist" \
+    env -C "$upstream" dpkg-buildpackage -us -uc -b -T override_dh_auto_configure
 
 dpkg-deb -x "$package" "$work/root"
 check_layout "package" "$work/root" /usr games share/doc/vore-trelliq/changelog.Debian.gz \
