@@ -182,7 +182,8 @@ tar -C "$source_dir" --exclude='./build*' --exclude=./.git --exclude=./debian -c
     tar -C "$upstream" -xf -
 release_day=$(sed -n "s/^$version (\(.*\))\$/\1/p" "$upstream/CHANGELOG")
 configures_release "the upstream tree without debian/" "$version $release_day" \
-    "$upstream/build/dist" env -u SOURCE_DATE_EPOCH cmake -S "$upstream" -B "$upstream/build" -DBUILD_TESTING=OFF
+    "$upstream/build/dist" env -u SOURCE_DATE_EPOCH cmake -S "$upstream" -B "$upstream/build" \
+    -DBUILD_TESTING=OFF
 cp -r "$source_dir/debian" "$upstream/debian"
 {
     printf 'vore-trelliq (%s+b1) unstable; urgency=low, binary-only=yes\n\n' "$package_version"
