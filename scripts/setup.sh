@@ -34,12 +34,13 @@ export DEBIAN_FRONTEND=noninteractive
 lock_wait_seconds=${VORE_APT_LOCK_WAIT:-1800}
 
 # apt_get ARGUMENTS...: apt-get, run again every few seconds while another program holds apt's or
-# dpkg's lock, saying once what it waits for.
+# dpkg's lock, saying once what it waits for. apt says so in the user's language: in the C locale
+# its message is the one looked for here.
 apt_get() {
     local deadline=$((SECONDS + lock_wait_seconds)) said="" status
     while true; do
         status=0
-        "${sudo[@]}" apt-get -qq "$@" >/dev/null 2>"$errors" || status=$?
+        "${sudo[@]}" env LC_ALL=C apt-get -qq "$@" >/dev/null 2>"$errors" || status=$?
         ((status != 0)) && grep -q 'Could not get lock' "$errors" || break
         if ((SECONDS >= deadline)); then
             echo "apt's lock is still held after $lock_wait_seconds seconds:" >&2
