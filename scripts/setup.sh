@@ -8,15 +8,14 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-private-dev libwayland-dev
           fonts-dejavu-core qt6-translations-l10n)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--tests" ]]; then
-    packages+=(dpkg-dev debhelper libxcb1-dev file)
+    # The protocols' XML, for the unit tests' Wayland compositor, which the package's build runs.
+    packages+=(dpkg-dev debhelper libxcb1-dev file wayland-protocols)
 fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick
                libxext-dev libxfixes-dev libxdamage-dev libxtst-dev libbenchmark-dev valgrind
                weston qt6-wayland mutter kwin-wayland kwin-style-breeze python3 dbus-daemon lintian
                desktop-file-utils appstream libgtk-3-bin man-db xclip
-               # The test compositor: the server library, the scanner and the protocols' XML.
-               libwayland-bin wayland-protocols
                # clang's libFuzzer and sanitizer runtimes are only recommended by clang.
                clang libclang-rt-14-dev)
 fi
@@ -36,12 +35,13 @@ export DEBIAN_FRONTEND=noninteractive
 lock_wait_seconds=${VORE_APT_LOCK_WAIT:-1800}
 
 # apt_get ARGUMENTS...: apt-get, run again every few seconds while another program holds apt's or
-# dpkg's lock, saying once what it waits for.
+# dpkg's lock, saying once what it waits for. apt says so in the user's language: in the C locale
+# its message is the one looked for here.
 apt_get() {
     local deadline=$((SECONDS + lock_wait_seconds)) said="" status
     while true; do
         status=0
-        "${sudo[@]}" apt-get -qq "$@" >/dev/null 2>"$errors" || status=$?
+        "${sudo[@]}" env LC_ALL=C apt-get -qq "$@" >/dev/null 2>"$errors" || status=$?
         ((status != 0)) && grep -q 'Could not get lock' "$errors" || break
         if ((SECONDS >= deadline)); then
             echo "apt's lock is still held after $lock_wait_seconds seconds:" >&2

@@ -6,6 +6,7 @@
 #include "platform/WindowSystem.h"
 #include "shell/Centring.h"
 #include "shell/FirstFrame.h"
+#include "shell/RandomSeed.h"
 #include "shell/SharpFace.h"
 #include "shell/SkinShape.h"
 
@@ -30,7 +31,7 @@ Main::Main(Platform& platform)
 
 void Main::Form_Load()
 {
-    m_platform.seedRandom(m_platform.timeOfDay());
+    m_platform.seedRandom(randomSeed(m_platform));
 
     setFixedSize(m_face.size());
 

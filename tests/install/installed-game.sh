@@ -3,13 +3,16 @@
 # unpacked into a temporary folder, started by its launcher's command in usr/games. In one
 # session: the window maps, belongs to the installed executable and carries the window class that
 # the launcher names; a row is played and scored; the Help window shows the text shipped beside
-# the executable; Yes to the new-game question starts the installed executable again.
-#   installed-game.sh ROOT|PACKAGE HELPER-FOLDER
+# the executable; Yes to the new-game question starts the installed executable again. It needs
+# nothing built from the source, only tools of the distribution: what the other end-to-end tests
+# learn from their helper programs, the places of the board's elements, it reads from FACTS,
+# that helper's output kept in the source (skin-facts.sh, which a unit test keeps up to date).
+#   installed-game.sh ROOT|PACKAGE FACTS
 source "$(dirname "$0")/../e2e/lib.sh"
 
-# lib.sh takes the game as its first argument: here that is where the package is, and the game
-# is the command inside it.
-root=$game
+# lib.sh takes the game and the helpers' folder as its arguments: here they are where the
+# package is, the game being the command inside it, and the facts.
+root=$game facts=$helpers
 if [[ -f "$root" ]]; then
     dpkg-deb -x "$root" "$work/root"
     root=$work/root
@@ -24,7 +27,14 @@ launcher_command=$(sed -n 's/^Exec=//p' "$desktop_entry")
 game=$(PATH=$root/usr/games command -v "$launcher_command")
 readonly program help_file desktop_entry
 
-start_session
+# shellcheck source=skin-facts.sh
+source "$facts"
+start_x_server
+start_window_manager
+start_game
+pointer_away
+screenshot
+readonly first_shot=$shot
 
 runs_installed_program() {
     [[ "$(readlink "/proc/$1/exe")" == "$program" ]] ||
@@ -43,7 +53,21 @@ for column in 1 2 3 4; do
 done
 click_element "$(confirm_of_row 1)"
 pointer_away
-wait_until 10 "row 1 is scored" first_key_places_filled 1
+# key_places_filled ROW: whether the first two key places of the row have changed from the start
+# over at least a quarter of their pixels, as key pegs change them: every row of four different
+# colours earns two at least (the code holds four of six).
+key_places_filled() {
+    local label var x y width height changed
+    screenshot
+    for label in "h$1_0" "h$1_1"; do
+        var=elem_$label
+        read -r x y width height <<<"${!var}"
+        local box="${width}x$height+$((win_x + x))+$((win_y + y))"
+        changed=$(compare -metric AE -fuzz 10% "$first_shot[$box]" "$shot[$box]" null: 2>&1 || true)
+        ((changed * 4 >= width * height)) || return 1
+    done
+}
+wait_until 10 "row 1 is scored" key_places_filled 1
 
 # The Help window's whole text, copied as a reader would copy it.
 click_element help
