@@ -49,7 +49,7 @@ void bringToFront(QWidget& window);
 // dialogs, so there an ordinary window stays as it was.
 void tieToMainWindow(QWidget& window, QWindow* mainWindow);
 
-// In WindowSystemX11.cpp: what only an X server answers; each does nothing, or what Qt can do,
+// In x11/WindowSystemX11.cpp: what only an X server answers; each does nothing, or what Qt can do,
 // elsewhere.
 
 // Moves a top-level window so that the pointer holds it at the grip, a device pixel of the
