@@ -2,6 +2,7 @@
 
 #include "assets/Pictures.h"
 #include "platform/WindowShownNotice.h"
+#include "shell/TextWarming.h"
 
 #include <QWidget>
 
@@ -28,4 +29,10 @@ void setIconAfterFirstFrame(QWidget& window)
 void tellStarterAfterFirstFrame(QWidget& window)
 {
     QMetaObject::invokeMethod(&window, &WindowShownNotice::tellStarter, Qt::QueuedConnection);
+}
+
+void warmTextAfterFirstFrame(QWidget& window)
+{
+    QMetaObject::invokeMethod(
+        &window, [&window] { warmText(window); }, Qt::QueuedConnection);
 }
