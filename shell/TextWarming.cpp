@@ -21,10 +21,13 @@ namespace {
 
 using Steps = std::vector<std::function<void()>>;
 
-// Drawn into an image, never shown: the painting lays the window out and draws every glyph.
+// Drawn into an image, never shown: the painting lays the window out and draws every glyph, at
+// the size of the screen's pixels, which the glyphs are kept for.
 void drawOffScreen(QWidget& window)
 {
-    QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = window.devicePixelRatioF();
+    QImage image(window.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
     window.render(&painter);
 }

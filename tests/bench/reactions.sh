@@ -3,7 +3,8 @@
 # the input to the frame that shows it, under X11 (Xvfb with openbox) and under weston nested in
 # Xvfb, each against one frame at 60 Hz. Wall times are medians of RUNS processes; the
 # instructions come from one run under callgrind, the median where a reaction occurs more than
-# once in a run. The load average printed with the table says how quiet the machine was.
+# once in a run. The load average printed with the table says how quiet the machine was. A last
+# row gives the work the program does by itself after its first frame, in processor time.
 #
 #   tests/bench/reactions.sh [--runs N] [--no-callgrind] [--platforms "x11 weston"]
 #                            [--build-dir DIR] [--bench PROGRAM --probe SKIN-PROBE]
@@ -110,20 +111,22 @@ for platform in $platforms; do
 done
 rows=()
 for reaction in about-first about-second help-first help-second question-first question-later \
-    take-first take place-first place confirm-first confirm greeting; do
+    take-first take place-first place confirm-first confirm greeting after-first-frame; do
     row=$reaction
     for platform in $platforms; do
         instructions=$(figure "$reaction" "$work/instructions-$platform")
         ms=$(figure "$reaction" "$work/wall-$platform")
-        row+=$(awk -v i="$instructions" -v m="$ms" -v f="$frame_ms" 'BEGIN {
+        row+=$(awk -v i="$instructions" -v m="$ms" -v f="$frame_ms" -v r="$reaction" 'BEGIN {
             printf "|%s|%s|%s", (i == "-") ? "-" : sprintf("%.2f M", i / 1e6),
-                (m == "-") ? "-" : sprintf("%.2f", m), (m == "-") ? "-" : (m <= f) ? "yes" : "NO" }')
+                (m == "-") ? "-" : sprintf("%.2f", m),
+                (m == "-" || r == "after-first-frame") ? "-" : (m <= f) ? "yes" : "NO" }')
     done
     rows+=("$row")
 done
 
 echo "Each reaction from the input to its frame, against one frame of ${frame_ms} ms: wall time" \
-    "the median of $runs runs, $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+    "the median of $runs runs, $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)." \
+    "The last row is the work from the first frame until the program sits idle, in processor ms."
 {
     echo "$header"
     printf '%s\n' "${rows[@]}"
