@@ -8,9 +8,9 @@
 //
 // about, help and question answer that press twice, the window closed between; play fills the
 // pattern of blue pegs row by row, which ends in the greeting. Each reaction prints a line
-// "NAME MILLISECONDS"; under callgrind (--collect-atstart=no) each is also dumped as a profile
-// of its own, named by the reaction. The work from the first frame until the program is idle
-// is printed as "after-first-frame" with its processor time.
+// "NAME MILLISECONDS"; under callgrind each is also dumped as a profile of its own, named by the
+// reaction, with the work of every thread from the input on. The work from the first frame until
+// the program is idle is printed as "after-first-frame" with its processor time.
 
 #include "dialogs/MessageBoxFrame.h"
 #include "game/Colours.h"
@@ -94,10 +94,9 @@ public:
             return receiver == &m_window && type == QEvent::Paint;
         };
         m_afterFirstFrame = [this, next] {
-            CALLGRIND_TOGGLE_COLLECT;
+            CALLGRIND_ZERO_STATS;
             const double start = processSeconds();
             settleThen([start, next] {
-                CALLGRIND_TOGGLE_COLLECT;
                 CALLGRIND_DUMP_STATS_AT("after-first-frame");
                 std::printf("after-first-frame %.3f\n", (processSeconds() - start) * 1000);
                 std::fflush(stdout);
@@ -119,7 +118,7 @@ public:
         m_name = name;
         m_shows = std::move(shows);
         m_next = std::move(next);
-        CALLGRIND_TOGGLE_COLLECT;
+        CALLGRIND_ZERO_STATS;
         m_clock.start();
         input();
     }
@@ -167,7 +166,6 @@ private:
     void shown()
     {
         const double ms = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
-        CALLGRIND_TOGGLE_COLLECT;
         CALLGRIND_DUMP_STATS_AT(m_name);
         std::printf("%s %.3f\n", m_name, ms);
         std::fflush(stdout);

@@ -80,14 +80,14 @@ for platform in $platforms; do
             run "$platform" "$sequence" >>"$work/wall-$platform"
         done
         if [[ "$callgrind" == yes ]]; then
-            run "$platform" "$sequence" valgrind --tool=callgrind --collect-atstart=no \
+            run "$platform" "$sequence" valgrind --tool=callgrind \
                 --callgrind-out-file="$work/callgrind-$platform-$sequence.%p" >/dev/null 2>&1
         fi
     done
     # One line "NAME INSTRUCTIONS" for each profile that a reaction dumped.
     for profile in "$work/callgrind-$platform"-*; do
         [[ -e "$profile" ]] || continue
-        awk '/^desc: Trigger: Client Request: / {name = $NF} /^summary: / {print name, $2}' \
+        awk '/^desc: Trigger: Client Request: / {name = $NF} /^summary: / && name != "" {print name, $2}' \
             "$profile"
     done >>"$work/instructions-$platform"
 done
