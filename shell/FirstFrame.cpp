@@ -4,7 +4,9 @@
 #include "platform/WindowShownNotice.h"
 #include "shell/TextWarming.h"
 
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
 
 #if defined(VORE_TEST_HOOKS)
 #include <cstdlib>
@@ -33,6 +35,9 @@ void tellStarterAfterFirstFrame(QWidget& window)
 
 void warmTextAfterFirstFrame(QWidget& window)
 {
-    QMetaObject::invokeMethod(
-        &window, [&window] { warmText(window); }, Qt::QueuedConnection);
+    // The window system is still putting the first frame on the screen when the painting has
+    // been handed over; begun at once, the warming would take the processor from it. A player's
+    // first press comes far later.
+    constexpr std::chrono::milliseconds afterTheFrameIsShown(200);
+    QTimer::singleShot(afterTheFrameIsShown, &window, [&window] { warmText(window); });
 }
