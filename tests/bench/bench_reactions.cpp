@@ -49,7 +49,10 @@ public:
     Answer askYesNoCancel(const QString& text) override { return real.askYesNoCancel(text); }
     void setPointer(int colour) override { real.setPointer(colour); }
     QByteArray runningExecutable() const override { return real.runningExecutable(); }
-    StartOutcome startProgram(const QByteArray& path) override { return real.startProgram(path); }
+    NewGameStart startNewGameAndWaitForWindow(const QByteArray& path) override
+    {
+        return real.startNewGameAndWaitForWindow(path);
+    }
     [[noreturn]] void endProgram() override { real.endProgram(); }
 
 private:
