@@ -1,8 +1,8 @@
 # shellcheck shell=bash
 # The game under a Wayland compositor nested in a private X server, played with real input:
-# weston (at a whole scale), GNOME's compositor or KWin (at scale 1) runs as a window of the X
-# server, and the pointer and keys that xdotool gives that server reach the game through it. A
-# test script sets compositor (weston, mutter or kwin) and scale, then sources this file with the
+# weston (at a whole scale), GNOME's compositor, KWin or sway (at scale 1) runs as a window of the
+# X server, and the pointer and keys that xdotool gives that server reach the game through it. A
+# test script sets compositor (weston, mutter, kwin or sway) and scale, then sources this file with the
 # game's executable and the helpers' folder as its arguments: the compositor is then running with
 # the game's window shown in it (win_x, win_y), and the screen has settled (board_shot).
 readonly output_width=$((1024 * scale)) output_height=$((768 * scale))
@@ -35,6 +35,23 @@ elif [[ "$compositor" == kwin ]]; then
     "$work/kwin_wayland" --x11-display "$DISPLAY" --width 1024 --height 768 --socket "$socket" \
         --no-lockscreen >"$work/compositor.out" 2>&1 &
     output_window='"KDE Wayland Compositor'
+elif [[ "$compositor" == sway ]]; then
+    # sway refuses to run as root: it runs as nobody, in a runtime folder of nobody's, which the
+    # game, run as root, reaches as well. Its settings are its defaults but for the background,
+    # no frames on floating windows, and the keyboard moved by clicks only.
+    chmod 0711 "$work"
+    sway_home=$work/sway
+    mkdir -m 0755 "$sway_home"
+    export XDG_RUNTIME_DIR=$sway_home/runtime
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
+    chown nobody "$XDG_RUNTIME_DIR"
+    printf '%s\n' "output * bg #$background_hex solid_color" 'default_floating_border none' \
+        'focus_follows_mouse no' 'xwayland disable' >"$sway_home/config"
+    chmod 0644 "$sway_home/config"
+    runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$sway_home" \
+        XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" DISPLAY="$DISPLAY" WLR_BACKENDS=x11 \
+        WLR_RENDERER=pixman sway -c "$sway_home/config" >"$work/compositor.out" 2>&1 &
+    output_window='"wlroots - X11-1"'
 else
     write_weston_config
     weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --scale="$scale" \
@@ -47,6 +64,11 @@ started_pids+=("$compositor_pid")
 compositor_ready() {
     kill -0 "$compositor_pid" 2>/dev/null ||
         fail "$compositor ended: $(cat "$work/compositor.out")"
+    # sway names its socket itself, the first free wayland-N.
+    if [[ "$compositor" == sway ]]; then
+        local named=("$XDG_RUNTIME_DIR"/wayland-[0-9])
+        [[ -S "${named[0]}" ]] && ln -sf "${named[0]}" "$XDG_RUNTIME_DIR/$socket"
+    fi
     [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && xwininfo -root -children | grep -q "$output_window"
 }
 wait_until 30 "$compositor shows its window and listens" compositor_ready
