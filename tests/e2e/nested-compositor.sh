@@ -162,7 +162,11 @@ os.set_inheritable(s.fileno(), True)
 os.environ["WAYLAND_SOCKET"] = str(s.fileno())
 os.execv(sys.argv[2], sys.argv[2:])' "$XDG_RUNTIME_DIR/$socket")
 fi
-QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$game_display DISPLAY="" "${launch[@]}" "$game" \
+# With trace_protocol set, the game writes its protocol traffic to game.err (see requests_made).
+trace=()
+[[ -v trace_protocol ]] && trace=(WAYLAND_DEBUG=client)
+env "${trace[@]}" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$game_display DISPLAY="" "${launch[@]}" \
+    "$game" \
     >"$work/game.out" 2>"$work/game.err" &
 game_pid=$!
 started_pids+=("$game_pid")
@@ -201,6 +205,10 @@ closes_on() {
     side_window_closed && return
     xdotool mousemove "$((x + w / 2))" "$((y + h / 2))" sleep 0.2 key "$1"
     return 1
+}
+# requests_made PATTERN: how many requests of the game, as its traced traffic names them, match.
+requests_made() {
+    grep -cE -- " -> $1" "$work/game.err" || true
 }
 alive() {
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $(tail -n 3 "$work/game.err")"

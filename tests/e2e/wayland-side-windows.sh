@@ -9,6 +9,8 @@ scale=1
 readonly compositor scale
 # shellcheck disable=SC2034 # read by nested-compositor.sh
 [[ "$compositor" == weston ]] && start_through_socket=yes
+# shellcheck disable=SC2034 # read by nested-compositor.sh
+[[ "$compositor" != kwin ]] && trace_protocol=yes
 source "$(dirname "$0")/nested-compositor.sh"
 
 # side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, under the title bar
@@ -107,15 +109,11 @@ click_centre help
 wait_until 20 "Help opens at its size" side_window_at_size 465 369
 bar_tap 19
 wait_until 20 "Help closes with its close control" side_window_closed
-if [[ "$compositor" == kwin ]]; then
-    still_sound
-    echo "kwin: About in KWin's frame, back in front with the keyboard where the player put it"
-    exit 0
-fi
 
-# The new-game question wears the bar too; GNOME's compositor puts it over the game (weston places
-# it as any new window, anywhere). A maximise that the compositor makes on its own shows it anew,
-# in its normal state, the game alive; a press on the game it blocks leaves it the keyboard:
+# The new-game question wears the bar too where the compositor draws none; GNOME's compositor and
+# KWin put it over the game (weston places it as any new window, anywhere). A maximise that the
+# compositor makes on its own (weston) shows it anew, in its normal state, the game alive; KWin's minimise
+# hides it until the next press on the game. A press on the game it blocks leaves it the keyboard:
 # Escape answers Cancel.
 click_centre kon
 wait_until 20 "the question opens" side_window_opens
@@ -124,20 +122,39 @@ read -r qx qy qw qh <<<"$side"
     ((qx + qw / 2 > win_x && qx + qw / 2 < win_x + skin_width * scale &&
         qy + qh / 2 > win_y && qy + qh / 2 < win_y + skin_height * scale)) ||
     fail "the question opened at ($qx, $qy), not over the game at ($win_x, $win_y)"
-maximise=super+shift+m
-[[ "$compositor" == mutter ]] && maximise=super+Up
-xdotool mousemove "$((qx + qw / 2))" "$((qy + qh / 2))" sleep 0.2 key "$maximise"
-settle "after a maximise of the question"
-still_sound
-[[ "$(changed_box "$board_shot" "$rest_shot")" == *" $qw $qh" ]] ||
-    fail "the question is not back at its size after a maximise"
-read -r x y <<<"$bare_skin"
-device_click "$((x * scale))" "$((y * scale))"
 escape_closes() {
     side_window_closed && return
     xdotool key Escape
     return 1
 }
+if [[ "$compositor" == kwin ]]; then
+    settle "once the question opens"
+    question_shot=$work/question.ppm
+    cp "$rest_shot" "$question_shot"
+    # KWin's minimise control, left of its close control.
+    xdotool mousemove "$((qx + qw - 48))" "$((qy + 18))" sleep 0.2 click 1
+    wait_until 10 "KWin minimises the question" side_window_closed
+    read -r x y <<<"$bare_skin"
+    device_click "$((x * scale))" "$((y * scale))"
+    wait_until 10 "a press on the game brings the minimised question back" same_as "$question_shot"
+    wait_until 20 "the question, back, takes the keyboard: Escape closes it" escape_closes
+    click_centre kon
+    wait_until 20 "the question opens once more" side_window_opens
+    read -r qx qy qw qh <<<"$side"
+elif [[ "$compositor" == weston ]]; then
+    # weston takes the question to full size, which shows as the question's window made anew, a
+    # new toplevel surface of the game's. GNOME's compositor maximises no window of fixed size.
+    toplevels=$(requests_made 'xdg_surface@[0-9]+\.get_toplevel')
+    xdotool mousemove "$((qx + qw / 2))" "$((qy + qh / 2))" sleep 0.2 key super+shift+m
+    settle "after a maximise of the question"
+    still_sound
+    (($(requests_made 'xdg_surface@[0-9]+\.get_toplevel') == toplevels + 1)) ||
+        fail "the compositor did not maximise the question, or it was not shown anew"
+    [[ "$(changed_box "$board_shot" "$rest_shot")" == *" $qw $qh" ]] ||
+        fail "the question is not back at its size after a maximise"
+fi
+read -r x y <<<"$bare_skin"
+device_click "$((x * scale))" "$((y * scale))"
 wait_until 20 "the question keeps the keyboard through a press on the game" escape_closes
 # Its close control answers Cancel too.
 click_centre kon
@@ -146,6 +163,23 @@ read -r qx qy qw qh <<<"$side"
 xdotool mousemove "$((qx + qw - 19 * scale))" "$((qy + 18 * scale))" sleep 0.2 click 1
 wait_until 20 "the question's close control closes it" side_window_closed
 still_sound
+# GNOME's compositor keeps an extra surface until the game lets it go: each surface of the
+# question's asked for one, let go as the question hid.
+if [[ "$compositor" == mutter ]]; then
+    read -r asked twice held < <(awk '
+        function object(kind) { match($0, kind "@[0-9]+"); return substr($0, RSTART, RLENGTH) }
+        / -> wl_compositor@[0-9]+\.create_surface\(/ { marks[object("wl_surface")] = 0 }
+        / -> gtk_shell1@[0-9]+\.get_gtk_surface\(/ {
+            asked++
+            if (++marks[object("wl_surface")] > 1) twice++
+            held[object("gtk_surface1")] = 1
+        }
+        / -> gtk_surface1@[0-9]+\.release\(/ { delete held[object("gtk_surface1")] }
+        END { n = 0; for (mark in held) n++; print asked + 0, twice + 0, n }' "$work/game.err")
+    ((twice == 0)) || fail "a surface of the question's asked GNOME's compositor twice for its mark"
+    ((asked >= 2 && held == 0)) ||
+        fail "of $asked marks asked for the question's 2 showings, $held were not let go"
+fi
 click_centre kon
 wait_until 20 "the question opens for Yes" side_window_opens
 read -r qx qy qw qh <<<"$side"
@@ -177,6 +211,5 @@ new_game_started() {
 wait_until 20 "Yes starts a new game" new_game_started
 wait_until 20 "the old game ends once the new one shows" game_ended
 kill -0 "$new_game" 2>/dev/null || fail "the new game ended"
-echo "$compositor: About, Help and the question in bars of their own; About back in front with" \
-    "the keyboard where the player put it; the question kept through a maximise and a press on" \
-    "the game"
+echo "$compositor: About and Help, About back in front with the keyboard where the player put" \
+    "it; the question kept through a press on the game (KWin: and a minimise)"
