@@ -2,9 +2,9 @@
 # The game under a Wayland compositor nested in a private X server, played with real input:
 # weston (at a whole scale), GNOME's compositor, KWin or sway (at scale 1) runs as a window of the
 # X server, and the pointer and keys that xdotool gives that server reach the game through it. A
-# test script sets compositor (weston, mutter, kwin or sway) and scale, then sources this file with the
-# game's executable and the helpers' folder as its arguments: the compositor is then running with
-# the game's window shown in it (win_x, win_y), and the screen has settled (board_shot).
+# test script sets compositor (weston, mutter, kwin or sway) and scale, then sources this file with
+# the game's executable and the helpers' folder as its arguments: the compositor is then running
+# with the game's window shown in it (win_x, win_y), and the screen has settled (board_shot).
 readonly output_width=$((1024 * scale)) output_height=$((768 * scale))
 # The compositor's window at the top-left corner, and a margin beside it for the pointer to wait
 # in.
@@ -36,22 +36,24 @@ elif [[ "$compositor" == kwin ]]; then
         --no-lockscreen >"$work/compositor.out" 2>&1 &
     output_window='"KDE Wayland Compositor'
 elif [[ "$compositor" == sway ]]; then
-    # sway refuses to run as root: it runs as nobody, in a runtime folder of nobody's, which the
-    # game, run as root, reaches as well. Its settings are its defaults but for the background,
-    # no frames on floating windows, and the keyboard moved by clicks only.
+    # sway refuses to run as root: it runs as nobody, in a runtime folder of nobody's, and its
+    # socket is linked into the game's. Its settings are its defaults but for the background, no
+    # frames on floating windows, the keyboard moved by clicks only, and a key that closes the window
+    # that has the keyboard.
     chmod 0711 "$work"
     sway_home=$work/sway
     mkdir -m 0755 "$sway_home"
-    export XDG_RUNTIME_DIR=$sway_home/runtime
-    mkdir -m 0700 "$XDG_RUNTIME_DIR"
-    chown nobody "$XDG_RUNTIME_DIR"
+    sway_runtime=$sway_home/runtime
+    mkdir -m 0700 "$sway_runtime"
+    chown nobody "$sway_runtime"
     printf '%s\n' "output * bg #$background_hex solid_color" 'default_floating_border none' \
-        'focus_follows_mouse no' 'xwayland disable' >"$sway_home/config"
+        'focus_follows_mouse no' 'xwayland disable' 'bindsym ctrl+alt+w kill' >"$sway_home/config"
     chmod 0644 "$sway_home/config"
     runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$sway_home" \
-        XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" DISPLAY="$DISPLAY" WLR_BACKENDS=x11 \
+        XDG_RUNTIME_DIR="$sway_runtime" DISPLAY="$DISPLAY" WLR_BACKENDS=x11 \
         WLR_RENDERER=pixman sway -c "$sway_home/config" >"$work/compositor.out" 2>&1 &
-    output_window='"wlroots - X11-1"'
+    # Its window has no name.
+    output_window='(has no name): ()  1024x768+0+0'
 else
     write_weston_config
     weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --scale="$scale" \
@@ -66,7 +68,7 @@ compositor_ready() {
         fail "$compositor ended: $(cat "$work/compositor.out")"
     # sway names its socket itself, the first free wayland-N.
     if [[ "$compositor" == sway ]]; then
-        local named=("$XDG_RUNTIME_DIR"/wayland-[0-9])
+        local named=("$sway_runtime"/wayland-[0-9])
         [[ -S "${named[0]}" ]] && ln -sf "${named[0]}" "$XDG_RUNTIME_DIR/$socket"
     fi
     [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && xwininfo -root -children | grep -q "$output_window"
