@@ -169,10 +169,6 @@ std::string activationToken(const LoadedWayland::Calls& wl, Compositor& composit
     return text;
 }
 
-// While a modal window of the game is open, a press on any other window of the game brings the
-// modal one to the front, with a token for that press: KWin otherwise hands the keyboard to the
-// window pressed on, and brings back no modal window it minimised. Where activation does not
-// raise, the window is left to ModalBox, which takes it down once the keyboard has left it.
 // The shown window of the game that the pointer is over, where the compositor has said so; the
 // surface it named may be gone.
 QWindow* windowUnderPointer()
@@ -185,6 +181,10 @@ QWindow* windowUnderPointer()
     return found == windows.end() ? nullptr : *found;
 }
 
+// While a modal window of the game is open, a press on any other window of the game brings the
+// modal one to the front, with a token for that press: KWin otherwise hands the keyboard to the
+// window pressed on, and brings back no modal window it minimised. Where activation does not
+// raise, the window is left to ModalBox, which takes it down once the keyboard has left it.
 void keepModalWindowInFront()
 {
     QWidget* modal = QApplication::activeModalWidget();
