@@ -124,6 +124,11 @@ Compositor::Compositor()
     }
     if (!activationName || !seatName)
         return;
+    // Qt's Wayland platform, the only one to listen to the application's focus object (at its
+    // start), asks the compositor to activate the focus window at every move of the focus, with
+    // a token it never lets go: three more at each showing of a box, as the compositor activates
+    // it and the focus settles inside. The game asks for the activation it needs itself.
+    QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, nullptr, nullptr);
     seat = wl->marshal(registry, WL_REGISTRY_BIND, wl->seatInterface, 1, 0, seatName,
                        wl->seatInterface->name, 1U, nullptr);
     wl_proxy* pointer =
