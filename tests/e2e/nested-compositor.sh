@@ -36,20 +36,24 @@ elif [[ "$compositor" == kwin ]]; then
         --no-lockscreen >"$work/compositor.out" 2>&1 &
     output_window='"KDE Wayland Compositor'
 elif [[ "$compositor" == sway ]]; then
-    # sway refuses to run as root: it runs as nobody, in a runtime folder of nobody's, and its
-    # socket is linked into the game's. Its settings are its defaults but for the background, no
-    # frames on floating windows, the keyboard moved by clicks only, and a key that closes the window
-    # that has the keyboard.
+    # sway refuses to run as root: there it runs as nobody, in a runtime folder of nobody's, and
+    # its socket is linked into the game's. Its settings are its defaults but for the background,
+    # no frames on floating windows, the keyboard moved by clicks only, and a key that closes the
+    # window that has the keyboard.
     chmod 0711 "$work"
     sway_home=$work/sway
     mkdir -m 0755 "$sway_home"
     sway_runtime=$sway_home/runtime
     mkdir -m 0700 "$sway_runtime"
-    chown nobody "$sway_runtime"
+    as_sway_user=()
+    if ((EUID == 0)); then
+        as_sway_user=(runuser -u nobody --)
+        chown nobody "$sway_runtime"
+    fi
     printf '%s\n' "output * bg #$background_hex solid_color" 'default_floating_border none' \
         'focus_follows_mouse no' 'xwayland disable' 'bindsym ctrl+alt+w kill' >"$sway_home/config"
     chmod 0644 "$sway_home/config"
-    runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$sway_home" \
+    "${as_sway_user[@]}" env -i PATH=/usr/bin:/bin HOME="$sway_home" \
         XDG_RUNTIME_DIR="$sway_runtime" DISPLAY="$DISPLAY" WLR_BACKENDS=x11 \
         WLR_RENDERER=pixman sway -c "$sway_home/config" >"$work/compositor.out" 2>&1 &
     # Its window has no name.
