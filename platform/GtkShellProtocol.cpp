@@ -12,14 +12,20 @@ const wl_message shellEvents[] = {{"capabilities", "u", noInterfaces}};
 const wl_message surfaceRequests[] = {
     {"set_dbus_properties", "?s?s?s?s?s?s", noInterfaces},
     {"set_modal", "", noInterfaces},
+    {"unset_modal", "", noInterfaces},
+    {"present", "u", noInterfaces},
+    {"request_focus", "3?s", noInterfaces},
+    {"release", "4", noInterfaces},
 };
-const wl_message surfaceEvents[] = {{"configure", "a", noInterfaces}};
+// The compositor tells the window's state and, from the second version on, its edges.
+const wl_message surfaceEvents[] = {{"configure", "a", noInterfaces},
+                                    {"configure_edges", "2a", noInterfaces}};
 
 } // namespace
 
 namespace GtkShellProtocol {
 
-const wl_interface shell{"gtk_shell1", 1, 1, shellRequests, 1, shellEvents};
-const wl_interface surface{"gtk_surface1", 1, 2, surfaceRequests, 1, surfaceEvents};
+const wl_interface shell{"gtk_shell1", releaseVersion, 1, shellRequests, 1, shellEvents};
+const wl_interface surface{"gtk_surface1", releaseVersion, 6, surfaceRequests, 2, surfaceEvents};
 
 } // namespace GtkShellProtocol

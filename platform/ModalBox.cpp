@@ -6,20 +6,32 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 // Takes the box down, which ends its run, so that it is shown anew: mapped again, a window comes
-// back in its normal state. A compositor may maximise or fill the screen with any window on its
-// own (weston's Super+Shift+M and Super+Shift+F); a box of fixed size would then answer the
-// compositor's size with its own, and stay in that state, away from where the player had it. The
-// box is taken down before it draws again.
+// back in its normal state, in front and with the keyboard. That is needed where the window
+// system has left the box where the player cannot answer it:
+// - maximised or full screen, as a compositor may make any window on its own (weston's
+//   Super+Shift+M and Super+Shift+F); a box of fixed size would then answer the compositor's size
+//   with its own, and stay in that state, away from where the player had it. The box is taken
+//   down before it draws again.
+// - under Wayland, once the keyboard has gone from the box to another window of the game, where
+//   the compositor brings no window it activates to the front: sway raises the window pressed on
+//   over the box.
 class BoxShownAgain : public QObject
 {
 public:
     explicit BoxShownAgain(QMessageBox& box) : QObject(&box), m_box(box)
     {
         box.installEventFilter(this);
+        if (WindowSystem::current() == WindowSystem::Kind::Wayland &&
+            !WindowSystem::activationRaises())
+            connect(qApp, &QGuiApplication::focusWindowChanged, this,
+                    &BoxShownAgain::keyboardMoved);
     }
 
     // Whether the box was taken down since it was last shown.
@@ -28,17 +40,42 @@ public:
     bool eventFilter(QObject*, QEvent* event) override
     {
         constexpr Qt::WindowStates sized = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (event->type() == QEvent::Show)
+            m_hadKeyboard = false;
         if (event->type() == QEvent::WindowStateChange && (m_box.windowState() & sized)) {
-            m_takenDown = true;
-            m_box.hide();
+            takeDown();
             m_box.setWindowState(m_box.windowState() & ~sized);
         }
         return false;
     }
 
 private:
+    void keyboardMoved(QWindow* window)
+    {
+        if (window && window == m_box.windowHandle()) {
+            m_hadKeyboard = true;
+            return;
+        }
+        // The compositor tells of the keyboard leaving a box that was taken down only once the
+        // box is shown again; only a box that has had the keyboard since then has lost it.
+        if (!window || !m_hadKeyboard || !m_box.isVisible())
+            return;
+        // Not while Qt is still handing the keyboard over.
+        QTimer::singleShot(0, this, [this] {
+            if (m_box.isVisible() && QGuiApplication::focusWindow() != m_box.windowHandle())
+                takeDown();
+        });
+    }
+
+    void takeDown()
+    {
+        m_takenDown = true;
+        m_box.hide();
+    }
+
     QMessageBox& m_box;
     bool m_takenDown = false;
+    bool m_hadKeyboard = false;
 };
 
 // Marks each showing of the box a modal dialog for the compositor, as its window is about to draw
@@ -73,6 +110,36 @@ private:
     QMessageBox& m_box;
     bool m_watchesWindow = false;
     bool m_marked = false;
+};
+
+// Keeps the player's presses and the window system's close requests from every window but the
+// box for as long as the box runs. Qt unblocks the game's windows as the box hides, and its event
+// loop hands on everything queued by then before the run returns: a press on the game's close
+// control queued behind the answer would otherwise ask the question again from inside its own run.
+class InputHeldBack : public QObject
+{
+public:
+    explicit InputHeldBack(QMessageBox& box) : m_box(box) { qApp->installEventFilter(this); }
+    ~InputHeldBack() override { qApp->removeEventFilter(this); }
+    InputHeldBack(const InputHeldBack&) = delete;
+    InputHeldBack& operator=(const InputHeldBack&) = delete;
+
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        constexpr QEvent::Type heldBack[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                             QEvent::MouseButtonDblClick, QEvent::Close};
+        if (std::find(std::begin(heldBack), std::end(heldBack), event->type()) ==
+            std::end(heldBack))
+            return false;
+        if (auto* widget = qobject_cast<QWidget*>(receiver))
+            return widget->window() != &m_box;
+        if (auto* window = qobject_cast<QWindow*>(receiver))
+            return window != m_box.windowHandle();
+        return false;
+    }
+
+private:
+    QMessageBox& m_box;
 };
 
 ModalBox::ModalBox(QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
@@ -115,6 +182,7 @@ QMessageBox::StandardButton ModalBox::run(const QString& text)
     shown.setAttribute(Qt::WA_Moved, false);
     shown.setDefaultButton(m_defaultButton);
     int answer = 0;
+    const InputHeldBack heldBack(shown);
     do
         answer = shown.exec();
     while (m_shownAgain->takenDown());

@@ -79,9 +79,17 @@ void settleXlibRequests();
 // whatever the window's flags ask for.
 bool windowsDrawTheirTitleBars();
 
+// Whether the compositor brings a window it is asked to activate to the front with the keyboard:
+// GNOME's and KWin do, known by protocols of their own that they list. sway only marks the window
+// urgent, or hands it the keyboard where it lies, behind the window pressed on; weston offers no
+// activation.
+bool activationRaises();
+
 // Asks the compositor to bring a shown window to the front with the keyboard, with a token tied
-// to the player's latest press; false where the compositor offers no such request or gives no
-// token. Presses count from the first question asked here on.
+// to the player's latest press; false where activation does not raise the window or the
+// compositor gives no token. Presses count from the first question asked here on; from then on,
+// while a modal window of the game is open, a press on another window of the game activates the
+// modal one in the same way.
 bool activateForLatestPress(QWidget& window);
 
 // Tells the compositor that the shown window is a modal dialog of its parent, where it has a way

@@ -5,9 +5,10 @@
 #include "platform/WindowSystem.h"
 #include "platform/XdgActivationProtocol.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <wayland-client-protocol.h>
@@ -25,20 +26,27 @@ struct Compositor
     wl_event_queue* queue = nullptr;
     wl_proxy* registry = nullptr;
     bool drawsFrames = false;
+    // GNOME's compositor and KWin bring an activated window to the front. sway, which lists
+    // neither's own protocols, marks it urgent or hands it the keyboard where it lies.
+    bool activationRaises = false;
     std::uint32_t activationName = 0;
     std::uint32_t gtkShellName = 0;
+    std::uint32_t gtkShellVersion = 0;
     std::uint32_t seatName = 0;
     // Where the compositor offers activation: the game's own seat and pointer, which hear every
     // press the compositor hands Qt, with the serial that a token must name. Qt 6.4 tells only
     // the latest serial of all, a release's after a click, which GNOME's compositor does not take.
     wl_proxy* seat = nullptr;
     std::uint32_t pressSerial = 0;
+    // The surface that the pointer is over.
+    wl_proxy* pointerSurface = nullptr;
     // Bound when first needed.
     wl_proxy* activation = nullptr;
     wl_proxy* gtkShell = nullptr;
 };
 
-void listGlobal(void* data, wl_registry*, std::uint32_t name, const char* interface, std::uint32_t)
+void listGlobal(void* data, wl_registry*, std::uint32_t name, const char* interface,
+                std::uint32_t version)
 {
     auto& compositor = *static_cast<Compositor*>(data);
     // Where the compositor lists it, Qt asks it to draw the frames, and it does.
@@ -46,24 +54,37 @@ void listGlobal(void* data, wl_registry*, std::uint32_t name, const char* interf
         compositor.drawsFrames = true;
     if (std::strcmp(interface, XdgActivationProtocol::activation.name) == 0)
         compositor.activationName = name;
-    if (std::strcmp(interface, GtkShellProtocol::shell.name) == 0)
+    if (std::strcmp(interface, GtkShellProtocol::shell.name) == 0) {
         compositor.gtkShellName = name;
+        compositor.gtkShellVersion = std::min(version, GtkShellProtocol::releaseVersion);
+    }
+    if (compositor.gtkShellName || std::strcmp(interface, "org_kde_plasma_shell") == 0)
+        compositor.activationRaises = true;
     if (std::strcmp(interface, "wl_seat") == 0 && compositor.seatName == 0)
         compositor.seatName = name;
 }
 
 const wl_registry_listener globalsListener{listGlobal, [](void*, wl_registry*, std::uint32_t) {}};
 
+void keepModalWindowInFront();
+
 // A pointer of the first version, which has the first five events only.
 const wl_pointer_listener pressListener{
-    .enter = [](void*, wl_pointer*, std::uint32_t, wl_surface*, wl_fixed_t, wl_fixed_t) {},
-    .leave = [](void*, wl_pointer*, std::uint32_t, wl_surface*) {},
+    .enter =
+        [](void* data, wl_pointer*, std::uint32_t, wl_surface* surface, wl_fixed_t, wl_fixed_t) {
+            static_cast<Compositor*>(data)->pointerSurface = reinterpret_cast<wl_proxy*>(surface);
+        },
+    .leave = [](void* data, wl_pointer*, std::uint32_t,
+                wl_surface*) { static_cast<Compositor*>(data)->pointerSurface = nullptr; },
     .motion = [](void*, wl_pointer*, std::uint32_t, wl_fixed_t, wl_fixed_t) {},
     .button =
         [](void* data, wl_pointer*, std::uint32_t serial, std::uint32_t, std::uint32_t,
            std::uint32_t state) {
-            if (state == WL_POINTER_BUTTON_STATE_PRESSED)
-                static_cast<Compositor*>(data)->pressSerial = serial;
+            if (state != WL_POINTER_BUTTON_STATE_PRESSED)
+                return;
+            static_cast<Compositor*>(data)->pressSerial = serial;
+            // Once Qt is done with the events at hand, not inside their dispatch.
+            QMetaObject::invokeMethod(qApp, &keepModalWindowInFront, Qt::QueuedConnection);
         },
     .axis = [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {},
     .frame = nullptr,
@@ -103,6 +124,11 @@ Compositor::Compositor()
     }
     if (!activationName || !seatName)
         return;
+    // Qt's Wayland platform, the only one to listen to the application's focus object (at its
+    // start), asks the compositor to activate the focus window at every move of the focus, with
+    // a token it never lets go: three more at each showing of a box, as the compositor activates
+    // it and the focus settles inside. The game asks for the activation it needs itself.
+    QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, nullptr, nullptr);
     seat = wl->marshal(registry, WL_REGISTRY_BIND, wl->seatInterface, 1, 0, seatName,
                        wl->seatInterface->name, 1U, nullptr);
     wl_proxy* pointer =
@@ -148,6 +174,56 @@ std::string activationToken(const LoadedWayland::Calls& wl, Compositor& composit
     return text;
 }
 
+// The shown window of the game that the pointer is over, where the compositor has said so; the
+// surface it named may be gone.
+QWindow* windowUnderPointer()
+{
+    const wl_proxy* under = compositor().pointerSurface;
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    const auto found = std::find_if(windows.begin(), windows.end(), [under](QWindow* window) {
+        return under && window->isVisible() && LoadedWayland::surface(*window) == under;
+    });
+    return found == windows.end() ? nullptr : *found;
+}
+
+// While a modal window of the game is open, a press on any other window of the game brings the
+// modal one to the front, with a token for that press: KWin otherwise hands the keyboard to the
+// window pressed on, and brings back no modal window it minimised. Where activation does not
+// raise, the window is left to ModalBox, which takes it down once the keyboard has left it.
+void keepModalWindowInFront()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* pressed = windowUnderPointer();
+    if (modal && modal->isVisible() && pressed && pressed != modal->windowHandle())
+        WindowSystem::activateForLatestPress(*modal);
+}
+
+// The extra surface that marks a window modal for GNOME's compositor, let go when the window
+// hides, as its surface then goes: the compositor keeps one until it is let go, and every showing
+// of a window makes a new surface.
+class ModalMark : public QObject
+{
+public:
+    ModalMark(QWindow& window, wl_proxy* extra) : QObject(&window), m_extra(extra)
+    {
+        connect(&window, &QWindow::visibleChanged, this, [this](bool visible) {
+            if (!visible)
+                delete this;
+        });
+    }
+    ModalMark(const ModalMark&) = delete;
+    ModalMark& operator=(const ModalMark&) = delete;
+    ~ModalMark() override
+    {
+        if (const LoadedWayland::Calls* wl = LoadedWayland::calls())
+            wl->marshal(m_extra, GtkShellProtocol::release, nullptr,
+                        GtkShellProtocol::releaseVersion, WL_MARSHAL_FLAG_DESTROY);
+    }
+
+private:
+    wl_proxy* m_extra;
+};
+
 } // namespace
 
 namespace WindowSystem {
@@ -155,6 +231,11 @@ namespace WindowSystem {
 bool windowsDrawTheirTitleBars()
 {
     return current() == Kind::Wayland && !compositor().drawsFrames;
+}
+
+bool activationRaises()
+{
+    return current() == Kind::Wayland && compositor().activationRaises;
 }
 
 bool activateForLatestPress(QWidget& window)
@@ -165,15 +246,17 @@ bool activateForLatestPress(QWidget& window)
     const LoadedWayland::Calls* wl = LoadedWayland::calls();
     QWindow* shown = window.windowHandle();
     wl_proxy* surface = shown ? LoadedWayland::surface(*shown) : nullptr;
-    if (!offered.seat || !wl || !surface)
+    if (!offered.seat || !offered.activationRaises || !wl || !surface)
         return false;
     if (!offered.activation)
         offered.activation = wl->marshal(
             offered.registry, WL_REGISTRY_BIND, &XdgActivationProtocol::activation, 1, 0,
             offered.activationName, XdgActivationProtocol::activation.name, 1U, nullptr);
-    // The press that asks for the window landed on the window that has the focus, or else on
-    // the game's window, its parent.
-    QWindow* pressed = QGuiApplication::focusWindow();
+    // The press that asks for the window landed on the window under the pointer, or the window
+    // that has the focus, or else on the game's window, its parent.
+    QWindow* pressed = windowUnderPointer();
+    if (!pressed)
+        pressed = QGuiApplication::focusWindow();
     if (!pressed)
         pressed = shown->transientParent();
     const std::string token =
@@ -197,10 +280,14 @@ void markModalDialog(QWindow& window)
     wl_proxy* surface = LoadedWayland::surface(window);
     if (!wl || !surface || !offered.gtkShellName)
         return;
+    // One mark for each surface.
+    if (window.findChild<ModalMark*>(QString(), Qt::FindDirectChildrenOnly))
+        return;
+    const std::uint32_t version = offered.gtkShellVersion;
     if (!offered.gtkShell) {
         offered.gtkShell =
-            wl->marshal(offered.registry, WL_REGISTRY_BIND, &GtkShellProtocol::shell, 1, 0,
-                        offered.gtkShellName, GtkShellProtocol::shell.name, 1U, nullptr);
+            wl->marshal(offered.registry, WL_REGISTRY_BIND, &GtkShellProtocol::shell, version, 0,
+                        offered.gtkShellName, GtkShellProtocol::shell.name, version, nullptr);
         if (!offered.gtkShell)
             return;
         // Its events, and its surfaces', go to Qt's queue, which drops them as they come: on the
@@ -208,12 +295,15 @@ void markModalDialog(QWindow& window)
         wl->setQueue(offered.gtkShell, nullptr);
     }
     wl_proxy* extra = wl->marshal(offered.gtkShell, GtkShellProtocol::getGtkSurface,
-                                  &GtkShellProtocol::surface, 1, 0, nullptr, surface);
+                                  &GtkShellProtocol::surface, version, 0, nullptr, surface);
     if (!extra)
         return;
-    wl->marshal(extra, GtkShellProtocol::setModal, nullptr, 1, 0);
-    // The compositor keeps the mark until the window's surface goes, at its next hiding.
-    wl->destroy(extra);
+    wl->marshal(extra, GtkShellProtocol::setModal, nullptr, version, 0);
+    // A compositor of an older version has no release: it keeps the surface until the game ends.
+    if (version >= GtkShellProtocol::releaseVersion)
+        new ModalMark(window, extra);
+    else
+        wl->destroy(extra);
 }
 
 } // namespace WindowSystem

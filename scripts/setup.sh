@@ -14,8 +14,8 @@ fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick
                libxext-dev libxfixes-dev libxdamage-dev libxtst-dev libbenchmark-dev valgrind
-               weston qt6-wayland mutter kwin-wayland kwin-style-breeze python3 dbus-daemon lintian
-               desktop-file-utils appstream libgtk-3-bin man-db xclip
+               weston qt6-wayland mutter kwin-wayland kwin-style-breeze sway python3 dbus-daemon
+               lintian desktop-file-utils appstream libgtk-3-bin man-db xclip
                # clang's libFuzzer and sanitizer runtimes are only recommended by clang.
                clang libclang-rt-14-dev)
 fi

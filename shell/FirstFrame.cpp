@@ -2,8 +2,11 @@
 
 #include "assets/Pictures.h"
 #include "platform/WindowShownNotice.h"
+#include "shell/TextWarming.h"
 
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
 
 #if defined(VORE_TEST_HOOKS)
 #include <cstdlib>
@@ -28,4 +31,13 @@ void setIconAfterFirstFrame(QWidget& window)
 void tellStarterAfterFirstFrame(QWidget& window)
 {
     QMetaObject::invokeMethod(&window, &WindowShownNotice::tellStarter, Qt::QueuedConnection);
+}
+
+void warmTextAfterFirstFrame(QWidget& window)
+{
+    // The window system is still putting the first frame on the screen when the painting has
+    // been handed over; begun at once, the warming would take the processor from it. A player's
+    // first press comes far later.
+    constexpr std::chrono::milliseconds afterTheFrameIsShown(200);
+    QTimer::singleShot(afterTheFrameIsShown, &window, [&window] { warmText(window); });
 }

@@ -16,3 +16,6 @@ void setIconAfterFirstFrame(QWidget& window);
 
 // Tells the game that started this one, if another did, that the window is on the screen.
 void tellStarterAfterFirstFrame(QWidget& window);
+
+// Prepares in the idle time what the first text the player asks for would otherwise wait for.
+void warmTextAfterFirstFrame(QWidget& window);

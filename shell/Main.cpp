@@ -57,6 +57,7 @@ void Main::paintEvent(QPaintEvent* event)
         quitAfterFirstFrameIfProfiling(*this);
         setIconAfterFirstFrame(*this);
         tellStarterAfterFirstFrame(*this);
+        warmTextAfterFirstFrame(*this);
     }
     QPainter painter(this);
     const QRect dirty = event->rect();

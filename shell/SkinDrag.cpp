@@ -2,16 +2,12 @@
 
 #include "platform/WindowSystem.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <QWindow>
 
-void SkinDrag::pressed(QWidget& window, Qt::MouseButton button, QPointF globalPosition, QPoint grip)
+void SkinDrag::pressed(QWidget&, Qt::MouseButton button, QPointF globalPosition, QPoint grip)
 {
-    if (WindowSystem::compositorMovesWindows()) {
-        if (window.windowHandle())
-            window.windowHandle()->startSystemMove();
-        return;
-    }
     m_grip = Grip{button, globalPosition, grip};
 }
 
@@ -25,6 +21,17 @@ void SkinDrag::pointerMoved(QWidget& window, Qt::MouseButtons held, QPointF glob
     }
     if (globalPosition == m_grip->pressedAt)
         return;
+    if (WindowSystem::compositorMovesWindows()) {
+        // Qt asks the move with the serial of the press, which the compositor takes while the
+        // button is still held.
+        if ((globalPosition - m_grip->pressedAt).manhattanLength() <
+            QApplication::startDragDistance())
+            return;
+        cancel();
+        if (window.windowHandle())
+            window.windowHandle()->startSystemMove();
+        return;
+    }
     // Even a request made at the first motion often reaches an X11 window manager after a quick
     // flick's release, and it would then hold the pointer waiting for one, so the window follows
     // the pointer here.

@@ -7,11 +7,13 @@
 class QWidget;
 
 // A press on the bare skin moves the window, with any button, from the first pixel the pointer
-// moves with that button still held until the button is let go. On X11 nothing starts on the
-// press itself: a press let go where it went down (a tap) must leave nothing behind, and a
+// moves with that button still held until the button is let go. Nothing starts on the press
+// itself: a press let go where it went down (a tap) must leave nothing behind, and a
 // window manager asked to move the window once the button is already up waits for a release
-// that never comes, holding the pointer and keyboard. A Wayland compositor refuses a move whose
-// button is up, and takes the move from the press, so that no motion before it is lost.
+// that never comes, holding the pointer and keyboard. Under Wayland the compositor moves the
+// window, asked once the pointer has gone the platform's drag distance with the button held: a
+// move asked on the press may start only after a quick click's release, and the window would
+// then follow the pointer with no button held.
 class SkinDrag
 {
 public:

@@ -1,5 +1,6 @@
 #include "SideWindowProbe.h"
 #include "dialogs/SideWindows.h"
+#include "shell/TextWarming.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -36,6 +37,19 @@ enum class Closing
     Escape,
     OkClicked,
     CloseControl,
+};
+
+// Counts the windows shown while it lives.
+struct ShownWindows : QObject
+{
+    int count = 0;
+    ShownWindows() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        count += event->type() == QEvent::Show && widget && widget->isWindow() ? 1 : 0;
+        return false;
+    }
 };
 
 } // namespace
@@ -170,6 +184,27 @@ private slots:
         const QFontMetrics metrics(box->font());
         for (const QChar character : description)
             QVERIFY2(metrics.inFont(character), qPrintable(QString(character)));
+    }
+
+    // What the game prepares ahead of the first text shows no window, leaves none behind and
+    // changes no pixel of the dialog.
+    void drawnTheSameAfterTheTextIsWarmed()
+    {
+        QWidget* dialog = openAbout();
+        QVERIFY(dialog);
+        const QImage unwarmed = dialog->grab().toImage();
+        QVERIFY(closeAndWaitUntilGone(dialog));
+        const qsizetype windows = QApplication::topLevelWidgets().size();
+        const ShownWindows shown;
+        QObject context;
+        bool done = false;
+        warmText(context, [&] { done = true; });
+        QVERIFY(QTest::qWaitFor([&] { return done; }, 60000));
+        QCOMPARE(shown.count, 0);
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        dialog = openAbout();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->grab().toImage(), unwarmed);
     }
 };
 

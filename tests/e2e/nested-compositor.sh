@@ -1,12 +1,13 @@
 # shellcheck shell=bash
 # The game under a Wayland compositor nested in a private X server, played with real input:
-# weston (at a whole scale), GNOME's compositor or KWin (at scale 1) runs as a window of the X
-# server, and the pointer and keys that xdotool gives that server reach the game through it. A
-# test script sets compositor (weston, mutter or kwin) and scale, then sources this file with the
-# game's executable and the helpers' folder as its arguments: the compositor is then running with
-# the game's window shown in it (win_x, win_y), and the screen has settled (board_shot).
+# weston (at a whole scale), GNOME's compositor, KWin or sway (at scale 1) runs as a window of the
+# X server, and the pointer and keys that xdotool gives that server reach the game through it. A
+# test script sets compositor (weston, mutter, kwin or sway) and scale, then sources this file with
+# the game's executable and the helpers' folder as its arguments: the compositor is then running
+# with the game's window shown in it (win_x, win_y), and the screen has settled (board_shot).
 #
-# Reads: compositor, scale and start_through_socket (set or not), and what lib.sh reads.
+# Reads: compositor, scale, start_through_socket and trace_protocol (set or not), and what lib.sh
+#   reads.
 # Sets: what lib.sh sets when sourced, DISPLAY (the X server the compositor shows in) and the
 #   skin's facts; output_width, output_height, socket, compositor_pid, game_pid, win_x and
 #   win_y, the skin's facts at the scale (box_LABEL, centre_LABEL, device_width, device_height,
@@ -42,6 +43,29 @@ elif [[ "$compositor" == kwin ]]; then
     "$work/kwin_wayland" --x11-display "$DISPLAY" --width 1024 --height 768 --socket "$socket" \
         --no-lockscreen >"$work/compositor.out" 2>&1 &
     output_window='"KDE Wayland Compositor'
+elif [[ "$compositor" == sway ]]; then
+    # sway refuses to run as root: there it runs as nobody, in a runtime folder of nobody's, and
+    # its socket is linked into the game's. Its settings are its defaults but for the background,
+    # no frames on floating windows, the keyboard moved by clicks only, and a key that closes the
+    # window that has the keyboard.
+    chmod 0711 "$work"
+    sway_home=$work/sway
+    mkdir -m 0755 "$sway_home"
+    sway_runtime=$sway_home/runtime
+    mkdir -m 0700 "$sway_runtime"
+    as_sway_user=()
+    if ((EUID == 0)); then
+        as_sway_user=(runuser -u nobody --)
+        chown nobody "$sway_runtime"
+    fi
+    printf '%s\n' "output * bg #$background_hex solid_color" 'default_floating_border none' \
+        'focus_follows_mouse no' 'xwayland disable' 'bindsym ctrl+alt+w kill' >"$sway_home/config"
+    chmod 0644 "$sway_home/config"
+    "${as_sway_user[@]}" env -i PATH=/usr/bin:/bin HOME="$sway_home" \
+        XDG_RUNTIME_DIR="$sway_runtime" DISPLAY="$DISPLAY" WLR_BACKENDS=x11 \
+        WLR_RENDERER=pixman sway -c "$sway_home/config" >"$work/compositor.out" 2>&1 &
+    # Its window has no name.
+    output_window='(has no name): ()  1024x768+0+0'
 else
     write_weston_config
     weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --scale="$scale" \
@@ -54,6 +78,11 @@ started_pids+=("$compositor_pid")
 compositor_ready() {
     kill -0 "$compositor_pid" 2>/dev/null ||
         fail "$compositor ended: $(cat "$work/compositor.out")"
+    # sway names its socket itself, the first free wayland-N.
+    if [[ "$compositor" == sway ]]; then
+        local named=("$sway_runtime"/wayland-[0-9])
+        [[ -S "${named[0]}" ]] && ln -sf "${named[0]}" "$XDG_RUNTIME_DIR/$socket"
+    fi
     [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && xwininfo -root -children | grep -q "$output_window"
 }
 wait_until 30 "$compositor shows its window and listens" compositor_ready
@@ -139,7 +168,11 @@ os.set_inheritable(s.fileno(), True)
 os.environ["WAYLAND_SOCKET"] = str(s.fileno())
 os.execv(sys.argv[2], sys.argv[2:])' "$XDG_RUNTIME_DIR/$socket")
 fi
-QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$game_display DISPLAY="" "${launch[@]}" "$game" \
+# With trace_protocol set, the game writes its protocol traffic to game.err (see requests_made).
+trace=()
+[[ -v trace_protocol ]] && trace=(WAYLAND_DEBUG=client)
+env "${trace[@]}" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$game_display DISPLAY="" "${launch[@]}" \
+    "$game" \
     >"$work/game.out" 2>"$work/game.err" &
 game_pid=$!
 started_pids+=("$game_pid")
@@ -178,6 +211,10 @@ closes_on() {
     side_window_closed && return
     xdotool mousemove "$((x + w / 2))" "$((y + h / 2))" sleep 0.2 key "$1"
     return 1
+}
+# requests_made PATTERN: how many requests of the game, as its traced traffic names them, match.
+requests_made() {
+    grep -cE -- " -> $1" "$work/game.err" || true
 }
 alive() {
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $(tail -n 3 "$work/game.err")"

@@ -77,20 +77,30 @@ wait_until 10 "the pointer shows the green peg" pointer_shows 6
 click_centre i21
 wait_until 10 "after the first row's confirm, p21 takes the green peg" shows 6 p21
 
-# Drags with the left and the right button: the compositor moves the window with the pointer once
-# the game has asked it to, which on a busy machine (the suite runs side by side) takes a while.
+# A press on the skin that the pointer leaves by less than the drag distance moves nothing.
+xdotool mousemove "$((win_x + bare_x))" "$((win_y + bare_y))" mousedown 1 sleep 0.6 \
+    mousemove_relative -- "$((3 * scale))" "$((2 * scale))" sleep 0.2 mouseup 1
+settle "after a press that barely moves"
+read -r bx by _ < <(content_box)
+((bx - skin_box_x * scale == win_x && by - skin_box_y * scale == win_y)) ||
+    fail "a press moved by less than the drag distance moved the window to ($bx, $by)"
+# Drags with the left and the right button: the first step, past the drag distance, starts the
+# move, and the compositor moves the window with the pointer from there on, once the game has
+# asked it to, which on a busy machine (the suite runs side by side) takes a while.
+step=$((12 * scale))
 for drag in "1 $((40 * scale)) $((-30 * scale))" "3 $((-60 * scale)) $((20 * scale))"; do
     read -r button dx dy <<<"$drag"
     from_x=$win_x from_y=$win_y
     xdotool mousemove "$((win_x + bare_x))" "$((win_y + bare_y))" mousedown "$button" sleep 0.6 \
-        mousemove_relative -- "$dx" "$dy" sleep 0.2 mouseup "$button"
+        mousemove_relative -- "$step" 0 sleep 0.4 mousemove_relative -- "$dx" "$dy" sleep 0.2 \
+        mouseup "$button"
     moved() {
         park_shot
         read -r bx by _ < <(content_box) || return 1
-        ((bx - skin_box_x * scale == from_x + dx && by - skin_box_y * scale == from_y + dy))
+        win_x=$((bx - skin_box_x * scale)) win_y=$((by - skin_box_y * scale))
+        ((win_x - from_x - dx >= 0 && win_x - from_x - dx <= step && win_y == from_y + dy))
     }
     wait_until 10 "a drag with button $button moves the window by ($dx, $dy)" moved
-    win_x=$((from_x + dx)) win_y=$((from_y + dy))
 done
 settle "after the drags"
 cp "$rest_shot" "$board_shot"

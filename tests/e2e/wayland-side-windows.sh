@@ -1,26 +1,29 @@
 #!/usr/bin/env bash
 # The side windows under a Wayland compositor (the third argument: weston or mutter, which draw no
-# frames, or KWin, which does; at scale 1), with real input. About and Help open in title bars of
-# their own where the compositor draws none: close only, dragged by the bar, and About, pressed
-# again once the game has the keyboard, comes back to the front with the keyboard. One game
-# start; under weston, as weston would start it itself (nested-compositor.sh).
-compositor=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER weston|mutter|kwin}
+# frames, KWin, which does, or sway, set to draw none; at scale 1), with real input. About and
+# Help open in title bars of their own where the compositor draws none: close only, dragged by the
+# bar, and About, pressed again once the game has the keyboard, comes back to the front with the
+# keyboard. One game start; under weston, as weston would start it itself (nested-compositor.sh).
+compositor=${3:?usage: $0 GAME-EXECUTABLE HELPER-FOLDER weston|mutter|kwin|sway}
 scale=1
 readonly compositor scale
 # shellcheck disable=SC2034 # read by nested-compositor.sh
 [[ "$compositor" == weston ]] && start_through_socket=yes
+# shellcheck disable=SC2034 # read by nested-compositor.sh
+[[ "$compositor" == weston || "$compositor" == mutter ]] && trace_protocol=yes
 source "$(dirname "$0")/nested-compositor.sh"
 
 # side_window_at_size WIDTH HEIGHT: a side window of that inner size shows, under the title bar
 # it paints itself, 37 pixels high, inside its edge of a pixel; KWin's own bar is as high, with
-# no edge.
-edge=1
+# no edge; sway, as set here, draws neither.
+edge=1 bar=37
 [[ "$compositor" == kwin ]] && edge=0
+[[ "$compositor" == sway ]] && edge=0 bar=0
 side_window_at_size() {
     alive
     side_window_opens || return 1
     read -r sx sy sw sh <<<"$side"
-    ((sw == ($1 + 2 * edge) * scale && sh == ($2 + 37 + 2 * edge) * scale))
+    ((sw == ($1 + 2 * edge) * scale && sh == ($2 + bar + 2 * edge) * scale))
 }
 # bar_tap X: a click on the side window's title bar, X pixels left of its right end.
 bar_tap() {
@@ -52,7 +55,7 @@ if [[ "$compositor" == kwin ]]; then
     wait_until 10 "a right-click on About's bar opens KWin's window menu" differs_from "$about_shot"
     xdotool key Escape
     wait_until 10 "KWin's window menu closes on Escape" same_as "$about_shot"
-else
+elif [[ "$compositor" != sway ]]; then
     bar_tap 62
     bar_tap 39
     park_shot
@@ -65,27 +68,32 @@ else
     side_window_at_size 385 241 ||
         fail "a press on About's close control released beside it closed About"
 fi
-# To the top of the output, clear of the game's first row, and to the side away from the game's
-# About button, which KWin puts under the top of the output. The first step starts the move;
-# weston moves the window from there on, GNOME's compositor and KWin from the press.
-step=$((12 * scale))
-about_centre=centre_about
-read -r about_x _ <<<"${!about_centre}"
-to_x=$((output_width - sw - step - 10 * scale))
-((win_x + about_x > output_width / 2)) && to_x=$((10 * scale))
-dx=$((to_x - sx)) dy=$((10 * scale - sy))
-from_x=$sx from_y=$sy
-xdotool mousemove "$((sx + 60 * scale))" "$((sy + 18 * scale))" sleep 0.2 mousedown 1 sleep 0.2 \
-    mousemove_relative -- "$step" 0 sleep 0.2 mousemove_relative -- "$dx" "$dy" sleep 0.2 \
-    mouseup 1
-about_moved() {
-    side_window_at_size 385 241 && ((sx - from_x - dx >= 0 && sx - from_x - dx <= step)) &&
-        ((sy == from_y + dy))
-}
-wait_until 10 "a drag on About's bar moves it by ($dx, $dy)" about_moved
+# sway leaves About where it put it: there is no bar to drag.
+if [[ "$compositor" != sway ]]; then
+    # To the top of the output, clear of the game's first row, and to the side away from the game's
+    # About button, which KWin puts under the top of the output. The first step starts the move;
+    # weston moves the window from there on, GNOME's compositor and KWin from the press.
+    step=$((12 * scale))
+    about_centre=centre_about
+    read -r about_x _ <<<"${!about_centre}"
+    to_x=$((output_width - sw - step - 10 * scale))
+    ((win_x + about_x > output_width / 2)) && to_x=$((10 * scale))
+    dx=$((to_x - sx)) dy=$((10 * scale - sy))
+    from_x=$sx from_y=$sy
+    xdotool mousemove "$((sx + 60 * scale))" "$((sy + 18 * scale))" sleep 0.2 mousedown 1 \
+        sleep 0.2 mousemove_relative -- "$step" 0 sleep 0.2 mousemove_relative -- "$dx" "$dy" \
+        sleep 0.2 mouseup 1
+    about_moved() {
+        side_window_at_size 385 241 && ((sx - from_x - dx >= 0 && sx - from_x - dx <= step)) &&
+            ((sy == from_y + dy))
+    }
+    wait_until 10 "a drag on About's bar moves it by ($dx, $dy)" about_moved
+fi
 # A click on an empty hole of the first row gives the game the keyboard (GNOME's compositor;
-# weston leaves it with the side window).
+# weston leaves it with the side window); sway raises the game over About.
 click_centre i14
+[[ "$compositor" != sway ]] ||
+    wait_until 10 "sway raises the game over About" differs_from "$about_shot"
 # Pressed again, About comes to the front with the keyboard where the player put it, where the
 # compositor grants activation: its bar shows the change of focus. weston grants none, and the
 # window shown anew may land anywhere.
@@ -94,6 +102,9 @@ placed_x=$sx placed_y=$sy
 click_centre about
 if [[ "$compositor" == weston ]]; then
     wait_until 20 "About is shown again" side_window_at_size 385 241
+elif [[ "$compositor" == sway ]]; then
+    # Shown anew, centred as at its first showing.
+    wait_until 20 "About, pressed again, comes to the front" same_as "$about_shot"
 else
     wait_until 20 "About, pressed again, takes the keyboard" differs_from "$rest_shot"
     settle "once About is pressed again"
@@ -105,18 +116,28 @@ xdotool key Escape
 wait_until 20 "About, pressed again, takes the keyboard and closes on Escape" side_window_closed
 click_centre help
 wait_until 20 "Help opens at its size" side_window_at_size 465 369
-bar_tap 19
-wait_until 20 "Help closes with its close control" side_window_closed
-if [[ "$compositor" == kwin ]]; then
-    still_sound
-    echo "kwin: About in KWin's frame, back in front with the keyboard where the player put it"
-    exit 0
+if [[ "$compositor" == sway ]]; then
+    # Help, pressed again once the game is raised over it, comes to the front with the keyboard,
+    # which then closes it through sway's key for that.
+    settle "once Help opens"
+    help_shot=$work/help.ppm
+    cp "$rest_shot" "$help_shot"
+    click_centre i14
+    wait_until 10 "sway raises the game over Help" differs_from "$help_shot"
+    click_centre help
+    wait_until 20 "Help, pressed again, comes to the front" same_as "$help_shot"
+    xdotool key ctrl+alt+w
+else
+    bar_tap 19
 fi
+wait_until 20 "Help closes" side_window_closed
 
-# The new-game question wears the bar too; GNOME's compositor puts it over the game (weston places
-# it as any new window, anywhere). A maximise that the compositor makes on its own shows it anew,
-# in its normal state, the game alive; a press on the game it blocks leaves it the keyboard:
-# Escape answers Cancel.
+# The new-game question wears the bar too where the compositor draws none; GNOME's compositor and
+# KWin put it over the game (weston places it as any new window, anywhere). A maximise that the
+# compositor makes on its own (weston) shows it anew, in its normal state, the game alive; KWin's
+# minimise hides it until the next press on the game; sway raises the game pressed on over it until
+# the question is shown anew. A press on the game it blocks leaves it the keyboard: Escape answers
+# Cancel.
 click_centre kon
 wait_until 20 "the question opens" side_window_opens
 read -r qx qy qw qh <<<"$side"
@@ -124,28 +145,78 @@ read -r qx qy qw qh <<<"$side"
     ((qx + qw / 2 > win_x && qx + qw / 2 < win_x + skin_width * scale &&
         qy + qh / 2 > win_y && qy + qh / 2 < win_y + skin_height * scale)) ||
     fail "the question opened at ($qx, $qy), not over the game at ($win_x, $win_y)"
-maximise=super+shift+m
-[[ "$compositor" == mutter ]] && maximise=super+Up
-xdotool mousemove "$((qx + qw / 2))" "$((qy + qh / 2))" sleep 0.2 key "$maximise"
-settle "after a maximise of the question"
-still_sound
-[[ "$(changed_box "$board_shot" "$rest_shot")" == *" $qw $qh" ]] ||
-    fail "the question is not back at its size after a maximise"
-read -r x y <<<"$bare_skin"
-device_click "$((x * scale))" "$((y * scale))"
 escape_closes() {
     side_window_closed && return
     xdotool key Escape
     return 1
 }
+if [[ "$compositor" == kwin ]]; then
+    settle "once the question opens"
+    question_shot=$work/question.ppm
+    cp "$rest_shot" "$question_shot"
+    # KWin's minimise control, left of its close control.
+    xdotool mousemove "$((qx + qw - 48))" "$((qy + 18))" sleep 0.2 click 1
+    wait_until 10 "KWin minimises the question" side_window_closed
+    read -r x y <<<"$bare_skin"
+    device_click "$((x * scale))" "$((y * scale))"
+    wait_until 10 "a press on the game brings the minimised question back" same_as "$question_shot"
+    wait_until 20 "the question, back, takes the keyboard: Escape closes it" escape_closes
+    click_centre kon
+    wait_until 20 "the question opens once more" side_window_opens
+    read -r qx qy qw qh <<<"$side"
+elif [[ "$compositor" == sway ]]; then
+    # sway raises the game pressed on over the question, which then shows as a slice of it; the
+    # question comes back to the front, whole, where it was.
+    question_whole() {
+        side_window_opens && [[ "$side" == "$qx $qy $qw $qh" ]]
+    }
+    read -r x y <<<"$bare_skin"
+    device_click "$((x * scale))" "$((y * scale))"
+    settle "after a press on the game"
+    question_whole || fail "a press on the game left the question at $side, not whole in front"
+elif [[ "$compositor" == weston ]]; then
+    # weston takes the question to full size, which shows as the question's window made anew, a
+    # new toplevel surface of the game's. GNOME's compositor maximises no window of fixed size.
+    toplevels=$(requests_made 'xdg_surface@[0-9]+\.get_toplevel')
+    xdotool mousemove "$((qx + qw / 2))" "$((qy + qh / 2))" sleep 0.2 key super+shift+m
+    settle "after a maximise of the question"
+    still_sound
+    (($(requests_made 'xdg_surface@[0-9]+\.get_toplevel') == toplevels + 1)) ||
+        fail "the compositor did not maximise the question, or it was not shown anew"
+    [[ "$(changed_box "$board_shot" "$rest_shot")" == *" $qw $qh" ]] ||
+        fail "the question is not back at its size after a maximise"
+fi
+read -r x y <<<"$bare_skin"
+device_click "$((x * scale))" "$((y * scale))"
 wait_until 20 "the question keeps the keyboard through a press on the game" escape_closes
-# Its close control answers Cancel too.
+# Its close control answers Cancel too (under sway, sway's key that closes a window).
 click_centre kon
 wait_until 20 "the question opens again" side_window_opens
 read -r qx qy qw qh <<<"$side"
-xdotool mousemove "$((qx + qw - 19 * scale))" "$((qy + 18 * scale))" sleep 0.2 click 1
+if [[ "$compositor" == sway ]]; then
+    xdotool key ctrl+alt+w
+else
+    xdotool mousemove "$((qx + qw - 19 * scale))" "$((qy + 18 * scale))" sleep 0.2 click 1
+fi
 wait_until 20 "the question's close control closes it" side_window_closed
 still_sound
+# GNOME's compositor keeps an extra surface until the game lets it go: each surface of the
+# question's asked for one, let go as the question hid.
+if [[ "$compositor" == mutter ]]; then
+    read -r asked twice held < <(awk '
+        function object(kind) { match($0, kind "@[0-9]+"); return substr($0, RSTART, RLENGTH) }
+        / -> wl_compositor@[0-9]+\.create_surface\(/ { marks[object("wl_surface")] = 0 }
+        / -> gtk_shell1@[0-9]+\.get_gtk_surface\(/ {
+            asked++
+            if (++marks[object("wl_surface")] > 1) twice++
+            held[object("gtk_surface1")] = 1
+        }
+        / -> gtk_surface1@[0-9]+\.release\(/ { delete held[object("gtk_surface1")] }
+        END { n = 0; for (mark in held) n++; print asked + 0, twice + 0, n }' "$work/game.err")
+    ((twice == 0)) || fail "a surface of the question's asked GNOME's compositor twice for its mark"
+    ((asked >= 2 && held == 0)) ||
+        fail "of $asked marks asked for the question's 2 showings, $held were not let go"
+fi
 click_centre kon
 wait_until 20 "the question opens for Yes" side_window_opens
 read -r qx qy qw qh <<<"$side"
@@ -177,6 +248,5 @@ new_game_started() {
 wait_until 20 "Yes starts a new game" new_game_started
 wait_until 20 "the old game ends once the new one shows" game_ended
 kill -0 "$new_game" 2>/dev/null || fail "the new game ended"
-echo "$compositor: About, Help and the question in bars of their own; About back in front with" \
-    "the keyboard where the player put it; the question kept through a maximise and a press on" \
-    "the game"
+echo "$compositor: About and Help, About back in front with the keyboard where the player put" \
+    "it; the question kept through a press on the game (KWin: and a minimise)"
