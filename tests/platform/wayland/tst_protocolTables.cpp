@@ -1,4 +1,4 @@
-#include "platform/XdgActivationProtocol.h"
+#include "platform/wayland/XdgActivationProtocol.h"
 #include "xdg-activation-v1-server-protocol.h"
 
 #include <QTest>
