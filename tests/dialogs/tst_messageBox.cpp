@@ -16,6 +16,15 @@ protected:
     void mousePressEvent(QMouseEvent*) override { ++presses; }
 };
 
+// How many connections a signal has, which QObject tells only to its own kind.
+struct Connections : QObject
+{
+    static int of(const QObject& sender, const char* signal)
+    {
+        return (sender.*&Connections::receivers)(signal);
+    }
+};
+
 class MessageBoxTest : public QObject
 {
     Q_OBJECT
@@ -52,6 +61,34 @@ private slots:
         // Once the answer is in, the game takes presses again.
         QTest::mousePress(game.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(game.presses, 1);
+    }
+
+    // Qt connects the window it activates to the application, and leaves a window destroyed
+    // while active, as the box's is at each answer, connected: one more at every showing.
+    void showingsLeaveNoConnectionBehind()
+    {
+        ModalBox box(QMessageBox::Ok, QMessageBox::Ok);
+        QWidget game;
+        box.setOwner(&game, {});
+        game.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&game));
+        QPointer<QWindow> boxWindow;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (shown && shown->isVisible() && QGuiApplication::focusWindow()) {
+                boxWindow = shown->windowHandle();
+                QTest::keyClick(shown, Qt::Key_Escape);
+            }
+        });
+        answer.start(10);
+        const char* focusMoved = SIGNAL(focusObjectChanged(QObject*));
+        box.run(QStringLiteral("Hidden screen"));
+        QVERIFY(boxWindow);
+        const int afterOne = Connections::of(*boxWindow, focusMoved);
+        for (int showing = 2; showing <= 4; ++showing)
+            box.run(QStringLiteral("Hidden screen"));
+        QCOMPARE(Connections::of(*boxWindow, focusMoved), afterOne);
     }
 };
 
