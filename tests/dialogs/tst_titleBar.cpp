@@ -1,4 +1,4 @@
-#include "dialogs/SideWindowTitleBar.h"
+#include "dialogs/PaintedTitleBar.h"
 
 #include <QTest>
 
@@ -96,7 +96,7 @@ private slots:
     {
         QWidget window;
         window.resize(width, 200);
-        auto* titleBar = new SideWindowTitleBar(window);
+        auto* titleBar = new PaintedTitleBar(window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QPoint control(titleBar->width() - 18, 18);

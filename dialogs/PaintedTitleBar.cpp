@@ -1,4 +1,4 @@
-#include "dialogs/SideWindowTitleBar.h"
+#include "dialogs/PaintedTitleBar.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -50,7 +50,7 @@ QPainterPath roundedTop(const QRectF& box, qreal radius)
 
 } // namespace
 
-SideWindowTitleBar::SideWindowTitleBar(QWidget& window)
+PaintedTitleBar::PaintedTitleBar(QWidget& window)
     : QWidget(&window), m_pointer(QApplication::startDragDistance())
 {
     setObjectName(QStringLiteral("titleBar"));
@@ -61,7 +61,7 @@ SideWindowTitleBar::SideWindowTitleBar(QWidget& window)
     window.installEventFilter(this);
 }
 
-bool SideWindowTitleBar::eventFilter(QObject*, QEvent* event)
+bool PaintedTitleBar::eventFilter(QObject*, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::WindowTitleChange:
@@ -82,7 +82,7 @@ bool SideWindowTitleBar::eventFilter(QObject*, QEvent* event)
 }
 
 // Painted before the window's own painting: its edge, and its ground inside, round at the top.
-void SideWindowTitleBar::paintWindowGround()
+void PaintedTitleBar::paintWindowGround()
 {
     QWidget& window = *this->window();
     QPainter painter(&window);
@@ -95,7 +95,7 @@ void SideWindowTitleBar::paintWindowGround()
                      window.palette().window());
 }
 
-void SideWindowTitleBar::paintEvent(QPaintEvent*)
+void PaintedTitleBar::paintEvent(QPaintEvent*)
 {
     const Look& look = window()->isActiveWindow() ? active : backdrop;
     QPainter painter(this);
@@ -142,7 +142,7 @@ void SideWindowTitleBar::paintEvent(QPaintEvent*)
     drawCross(centre, QColor::fromRgb(look.text));
 }
 
-void SideWindowTitleBar::mousePressEvent(QMouseEvent* event)
+void PaintedTitleBar::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -150,7 +150,7 @@ void SideWindowTitleBar::mousePressEvent(QMouseEvent* event)
     update();
 }
 
-void SideWindowTitleBar::mouseMoveEvent(QMouseEvent* event)
+void PaintedTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
     const bool wasUnderPointer = m_pointer.closeUnderPointer();
     act(m_pointer.move(event->position().toPoint(), event->buttons() & Qt::LeftButton));
@@ -158,7 +158,7 @@ void SideWindowTitleBar::mouseMoveEvent(QMouseEvent* event)
         update();
 }
 
-void SideWindowTitleBar::mouseReleaseEvent(QMouseEvent* event)
+void PaintedTitleBar::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -166,13 +166,13 @@ void SideWindowTitleBar::mouseReleaseEvent(QMouseEvent* event)
     update();
 }
 
-void SideWindowTitleBar::leaveEvent(QEvent*)
+void PaintedTitleBar::leaveEvent(QEvent*)
 {
     m_pointer.leave();
     update();
 }
 
-void SideWindowTitleBar::act(TitleBarPointer::Action action)
+void PaintedTitleBar::act(TitleBarPointer::Action action)
 {
     if (action == TitleBarPointer::Action::StartMove)
         window()->windowHandle()->startSystemMove();

@@ -8,14 +8,14 @@
 // the window's edge: the window's title and a close control, in the look of the desktop's own
 // dialogs, with the top corners rounded. A drag on the bar moves the window; there is nothing to
 // minimise, maximise or resize. Serves the side windows and the message boxes.
-class SideWindowTitleBar : public QWidget
+class PaintedTitleBar : public QWidget
 {
 public:
     // Lies across the top of the window inside its edge, and follows the window's width, its
     // title and whether it has the keyboard. The window paints no background of its own from
     // then on: the bar paints it, so that the corners stay clear. Call it before the window is
     // first shown.
-    explicit SideWindowTitleBar(QWidget& window);
+    explicit PaintedTitleBar(QWidget& window);
 
     static constexpr int barHeight = TitleBarPointer::barHeight;
     // The dark line round the window, outside what it shows.
