@@ -1,9 +1,11 @@
 #include "TestCompositor.h"
+#include "dialogs/MessageBoxFrame.h"
 #include "platform/WindowSystem.h"
 #include "platform/wayland/GtkShellProtocol.h"
 #include "platform/wayland/WaylandConnection.h"
 
 #include <QHash>
+#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -106,7 +108,8 @@ private slots:
         m_compositor.reset();
     }
 
-    // A compositor that draws no frames has every decorated window draw its own bar.
+    // A compositor that draws no frames has every decorated window draw its own bar: the game's
+    // message boxes wear the one it paints.
     void titleBarsWhereTheCompositorDrawsNone_data()
     {
         QTest::addColumn<bool>("decorations");
@@ -119,6 +122,9 @@ private slots:
         QFETCH(bool, decorations);
         connect({.decorations = decorations});
         QCOMPARE(WindowSystem::windowsDrawTheirTitleBars(), !decorations);
+        QMessageBox box;
+        frameMessageBox(box);
+        QCOMPARE(box.findChild<QWidget*>(QStringLiteral("titleBar")) != nullptr, !decorations);
     }
 
     // The token names the serial of the press, which GNOME's compositor takes, not the
