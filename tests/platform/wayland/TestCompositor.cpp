@@ -41,7 +41,7 @@ TestCompositor::TestCompositor(const Globals& globals)
     : m_display(wl_display_create()), m_loop(wl_display_get_event_loop(m_display)),
       m_taskFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
-    wl_event_loop_add_fd(m_loop, m_taskFd, WL_EVENT_READABLE, runTasks, this);
+    m_taskSource = wl_event_loop_add_fd(m_loop, m_taskFd, WL_EVENT_READABLE, runTasks, this);
     offer(&wl_compositor_interface);
     offer(&wl_seat_interface);
     if (globals.activation)
@@ -67,6 +67,7 @@ TestCompositor::~TestCompositor()
 {
     inThread([this] { m_running = false; });
     m_thread.join();
+    wl_event_source_remove(m_taskSource);
     wl_display_destroy_clients(m_display);
     wl_display_destroy(m_display);
     close(m_taskFd);

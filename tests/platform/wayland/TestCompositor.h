@@ -11,6 +11,7 @@
 
 struct wl_display;
 struct wl_event_loop;
+struct wl_event_source;
 struct wl_interface;
 struct wl_resource;
 
@@ -83,6 +84,7 @@ private:
     std::deque<Global> m_globals;
     std::vector<wl_resource*> m_pointers;
     int m_taskFd;
+    wl_event_source* m_taskSource;
     int m_clientFd = -1;
     int m_tokens = 0;
     // Read by the compositor's thread only: set by its last task.
