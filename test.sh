@@ -16,7 +16,8 @@ cd "$(dirname "$0")"
 scripts/setup.sh --tests
 
 # How many jobs each build runs at once: VORE_JOBS, or the processor's cores. The tests run
-# twice as many, as most of them wait on a window system of their own.
+# twice as many, as most of them wait on a window system of their own; those of the sanitizer
+# build, which mostly compute, one more.
 jobs=${VORE_JOBS:-$(nproc)}
 export CMAKE_BUILD_PARALLEL_LEVEL=$jobs
 
