@@ -15,6 +15,12 @@ cd "$(dirname "$0")"
 
 scripts/setup.sh --tests
 
+# How many jobs each build runs at once: VORE_JOBS, or the processor's cores. The tests run
+# twice as many, as most of them wait on a window system of their own; those of the sanitizer
+# build, which mostly compute, one more.
+jobs=${VORE_JOBS:-$(nproc)}
+export CMAKE_BUILD_PARALLEL_LEVEL=$jobs
+
 XDG_RUNTIME_DIR=$(mktemp -d)
 logs=$(mktemp -d)
 export XDG_RUNTIME_DIR
@@ -67,7 +73,7 @@ sanitized() {
     cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORE_SANITIZE=ON \
         -DVORE_WERROR=ON >/dev/null
     timed "sanitizer build" cmake --build build/asan &&
-        ctest --test-dir build/asan --output-on-failure -j3 -L 'unit|random'
+        ctest --test-dir build/asan --output-on-failure -j "$((jobs + 1))" -L 'unit|art|random'
 }
 
 status=0
@@ -83,7 +89,7 @@ if command -v clang++ >/dev/null; then
 fi
 
 timed build cmake --build build/test || exit 1
-timed tests ctest --test-dir build/test --output-on-failure -j4 -LE package || status=1
+timed tests ctest --test-dir build/test --output-on-failure -j "$((2 * jobs))" -LE package || status=1
 # The package's other tests check and play the package that its part built.
 collect package || status=1
 timed "package tests" ctest --test-dir build/test --output-on-failure -L package -FS package \

@@ -1,6 +1,6 @@
 #include "dialogs/MessageBoxFrame.h"
 
-#include "dialogs/SideWindowTitleBar.h"
+#include "dialogs/PaintedTitleBar.h"
 #include "platform/WindowSystem.h"
 
 #include <QMessageBox>
@@ -11,7 +11,7 @@ void frameMessageBox(QMessageBox& box)
         return;
     box.setWindowFlags(box.windowFlags() | Qt::FramelessWindowHint);
     // The box lays its texts and buttons out inside these margins, and sizes itself with them.
-    constexpr int edge = SideWindowTitleBar::edge;
-    box.setContentsMargins(edge, edge + SideWindowTitleBar::barHeight, edge, edge);
-    new SideWindowTitleBar(box);
+    constexpr int edge = PaintedTitleBar::edge;
+    box.setContentsMargins(edge, edge + PaintedTitleBar::barHeight, edge, edge);
+    new PaintedTitleBar(box);
 }

@@ -1,7 +1,7 @@
 #include "dialogs/SideWindowFrame.h"
 
 #include "assets/Pictures.h"
-#include "dialogs/SideWindowTitleBar.h"
+#include "dialogs/PaintedTitleBar.h"
 #include "platform/WindowSystem.h"
 
 #include <QEvent>
@@ -59,12 +59,12 @@ QWidget& frameSideWindow(QWidget& window, QSize innerSize)
     // Qt's own title bar would offer minimise and maximise; the window goes without it and
     // paints one with a close control only.
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    constexpr int edge = SideWindowTitleBar::edge;
+    constexpr int edge = PaintedTitleBar::edge;
     window.setFixedSize(innerSize.width() + 2 * edge,
-                        SideWindowTitleBar::barHeight + innerSize.height() + 2 * edge);
-    new SideWindowTitleBar(window);
+                        PaintedTitleBar::barHeight + innerSize.height() + 2 * edge);
+    new PaintedTitleBar(window);
     auto* inner = new QWidget(&window);
-    inner->setGeometry(QRect(QPoint(edge, edge + SideWindowTitleBar::barHeight), innerSize));
+    inner->setGeometry(QRect(QPoint(edge, edge + PaintedTitleBar::barHeight), innerSize));
     return *inner;
 }
 

@@ -18,5 +18,12 @@ inline constexpr const char* endedUnseen = "Nová hra skončila dřív, než uk�
 inline constexpr const char* exitStatus = "stav ukončení %1";
 inline constexpr const char* endedBySignal = "signál %1 (%2)";
 inline constexpr const char* lastErrorLine = "poslední hlášení: %1";
+// The note that ends a help text cut at a limit, %1 saying which in Czech and %2 in English.
+inline constexpr const char* helpLeftOut =
+    "\n\n[%1, zbytek nebyl načten. %2; the rest was left out.]";
+inline constexpr const char* helpTooLongCzech = "Nápověda je delší než %1 MiB";
+inline constexpr const char* helpTooLong = "The help is longer than %1 MiB";
+inline constexpr const char* helpTooManyLinesCzech = "Nápověda má víc než %1 řádků";
+inline constexpr const char* helpTooManyLines = "The help has more than %1 lines";
 
 } // namespace Texts

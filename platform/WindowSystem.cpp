@@ -39,7 +39,7 @@ void bringToFront(QWidget& window)
     // offers no such request, the window is taken down and mapped again, as every compositor
     // gives a newly mapped window the front and the focus; its widgets, and what they show, stay
     // as they are.
-    if (current() == Kind::Wayland && window.isVisible()) {
+    if (speaksToCompositor() && window.isVisible()) {
         if (activateForLatestPress(window))
             return;
         window.hide();

@@ -49,7 +49,7 @@ void bringToFront(QWidget& window);
 // dialogs, so there an ordinary window stays as it was.
 void tieToMainWindow(QWidget& window, QWindow* mainWindow);
 
-// In WindowSystemX11.cpp: what only an X server answers; each does nothing, or what Qt can do,
+// In x11/WindowSystemX11.cpp: what only an X server answers; each does nothing, or what Qt can do,
 // elsewhere.
 
 // Moves a top-level window so that the pointer holds it at the grip, a device pixel of the
@@ -71,8 +71,11 @@ void keepOffTaskbar(QWidget& window);
 // where the desktop is not X11.
 void settleXlibRequests();
 
-// In WindowSystemWayland.cpp: what only a Wayland compositor answers, asked on Qt's own
+// In wayland/WindowSystemWayland.cpp: what only a Wayland compositor answers, asked on Qt's own
 // connection to it when first needed; false elsewhere.
+
+// Whether the calls below speak to a compositor: under Wayland.
+bool speaksToCompositor();
 
 // Whether a decorated window must draw its own title bar: under Wayland where the compositor
 // offers to draw none. Qt then draws its own, and gives it minimise and maximise buttons

@@ -42,7 +42,8 @@ cp -r "$source_dir/debian" "$copy/debian"
 # changelog's to its time: each file of the copy takes that time, so that none of the checkout's
 # own times reaches the package.
 find "$copy" -exec touch -h -d "@$timestamp" {} +
-(cd "$copy" && dpkg-buildpackage -us -uc -Jauto) >&2
+# As many jobs as the processor has cores, or as test.sh gives each of its builds.
+(cd "$copy" && dpkg-buildpackage -us -uc -J"${CMAKE_BUILD_PARALLEL_LEVEL:-auto}") >&2
 
 package=$out/vore-trelliq_${version}_$(dpkg --print-architecture).deb
 [[ -f "$package" ]] || { echo "dpkg-buildpackage made no $package" >&2; exit 1; }

@@ -8,7 +8,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-private-dev libwayland-dev
           fonts-dejavu-core qt6-translations-l10n)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--tests" ]]; then
-    packages+=(dpkg-dev debhelper libxcb1-dev file)
+    # The protocols' XML, for the unit tests' Wayland compositor, which the package's build runs.
+    packages+=(dpkg-dev debhelper libxcb1-dev file wayland-protocols)
 fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick

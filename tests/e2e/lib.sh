@@ -6,6 +6,14 @@
 # screenshot is kept there, and one of the screen when a test fails. A script may set
 # screen_width and screen_height before it sources this file, game_environment (NAME=VALUE
 # words) for the game's start, and window_manager=mutter for GNOME's instead of openbox.
+#
+# Reads: its two arguments; screen_width, screen_height, game_environment, window_manager,
+#   E2E_SHOTS and XDG_RUNTIME_DIR where set.
+# Sets: game, helpers, work (a folder of the test's own), started_pids, background_hex, DISPLAY;
+#   start_game sets game_pid, main_window and, as read_geometry does, win_x, win_y, win_width
+#   and win_height; start_session loads the skin's facts (skin_width, skin_height,
+#   nonkey_pixels, key_corners, bare_skin, palette_N, and elem_LABEL for each element).
+# Then sources play.sh.
 
 set -euo pipefail
 

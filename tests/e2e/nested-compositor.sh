@@ -5,6 +5,14 @@
 # test script sets compositor (weston, mutter, kwin or sway) and scale, then sources this file with
 # the game's executable and the helpers' folder as its arguments: the compositor is then running
 # with the game's window shown in it (win_x, win_y), and the screen has settled (board_shot).
+#
+# Reads: compositor, scale, start_through_socket and trace_protocol (set or not), and what lib.sh
+#   reads.
+# Sets: what lib.sh sets when sourced, DISPLAY (the X server the compositor shows in) and the
+#   skin's facts; output_width, output_height, socket, compositor_pid, game_pid, win_x and
+#   win_y, the skin's facts at the scale (box_LABEL, centre_LABEL, device_width, device_height,
+#   peg_device_size), shot and shot_count (output_shot), rest_shot (settle), empty_shot,
+#   board_shot, and side (the box of the side window that side_window_opens saw open).
 readonly output_width=$((1024 * scale)) output_height=$((768 * scale))
 # The compositor's window at the top-left corner, and a margin beside it for the pointer to wait
 # in.

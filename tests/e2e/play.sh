@@ -1,7 +1,12 @@
 # shellcheck shell=bash
 # What a player does, for the end-to-end tests: moves and clicks in skin coordinates, the pointer
-# picture, and the board as a screenshot shows it. Sourced by lib.sh, which sets work, helpers
-# and the window's place (win_x, win_y, win_width, win_height).
+# picture, and the board as a screenshot shows it. Sourced by lib.sh.
+#
+# Reads what lib.sh sets: work, helpers, game_pid, main_window, the window's place (win_x,
+# win_y, win_width, win_height) and the skin's facts (elem_LABEL, palette_N). Shellcheck cannot
+# follow those across the files, hence the line below.
+# Sets, each as its function says: cx and cy, px and py, shot and shot_count, board and
+#   board_labels, first, second and empty_hand, sync_cursors, sync_colours and sync_presses.
 # shellcheck disable=SC2154
 
 # element_centre NAME: sets cx and cy to the centre of an element, in skin pixels.

@@ -1,4 +1,4 @@
-#include "platform/GtkShellProtocol.h"
+#include "platform/wayland/GtkShellProtocol.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The calls of WindowSystem that only a Wayland compositor answers, asked on Qt's own connection
 // to it through the client library that Qt's Wayland platform has loaded.
-#include "platform/GtkShellProtocol.h"
-#include "platform/LoadedWayland.h"
 #include "platform/WindowSystem.h"
-#include "platform/XdgActivationProtocol.h"
+#include "platform/wayland/GtkShellProtocol.h"
+#include "platform/wayland/WaylandConnection.h"
+#include "platform/wayland/XdgActivationProtocol.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -21,7 +21,9 @@ namespace {
 // trip; a broken connection ends one at once. Anything that fails counts as not offered.
 struct Compositor
 {
-    Compositor();
+    explicit Compositor(const WaylandConnection& connection);
+    // Lets go of what it made on the connection, which must still be open.
+    void letGo(const LoadedWayland::Calls& wl);
 
     wl_event_queue* queue = nullptr;
     wl_proxy* registry = nullptr;
@@ -37,6 +39,7 @@ struct Compositor
     // press the compositor hands Qt, with the serial that a token must name. Qt 6.4 tells only
     // the latest serial of all, a release's after a click, which GNOME's compositor does not take.
     wl_proxy* seat = nullptr;
+    wl_proxy* pointer = nullptr;
     std::uint32_t pressSerial = 0;
     // The surface that the pointer is over.
     wl_proxy* pointerSurface = nullptr;
@@ -49,7 +52,8 @@ void listGlobal(void* data, wl_registry*, std::uint32_t name, const char* interf
                 std::uint32_t version)
 {
     auto& compositor = *static_cast<Compositor*>(data);
-    // Where the compositor lists it, Qt asks it to draw the frames, and it does.
+    // Where the compositor lists it, Qt asks it to draw the frames, and it does (the global of
+    // unstable/xdg-decoration/xdg-decoration-unstable-v1.xml of wayland-protocols).
     if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
         compositor.drawsFrames = true;
     if (std::strcmp(interface, XdgActivationProtocol::activation.name) == 0)
@@ -100,10 +104,10 @@ void listen(const LoadedWayland::Calls& wl, wl_proxy* proxy, const Listener& lis
     wl.addListener(proxy, reinterpret_cast<void (**)()>(const_cast<Listener*>(&listener)), data);
 }
 
-Compositor::Compositor()
+Compositor::Compositor(const WaylandConnection& connection)
 {
-    wl_display* display = LoadedWayland::display();
-    const LoadedWayland::Calls* wl = display ? LoadedWayland::calls() : nullptr;
+    wl_display* display = connection.display;
+    const LoadedWayland::Calls* wl = display ? connection.calls : nullptr;
     if (!wl)
         return;
     queue = wl->createQueue(display);
@@ -131,9 +135,8 @@ Compositor::Compositor()
     QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, nullptr, nullptr);
     seat = wl->marshal(registry, WL_REGISTRY_BIND, wl->seatInterface, 1, 0, seatName,
                        wl->seatInterface->name, 1U, nullptr);
-    wl_proxy* pointer =
-        seat ? wl->marshal(seat, WL_SEAT_GET_POINTER, wl->pointerInterface, 1, 0, nullptr)
-             : nullptr;
+    pointer = seat ? wl->marshal(seat, WL_SEAT_GET_POINTER, wl->pointerInterface, 1, 0, nullptr)
+                   : nullptr;
     if (!pointer)
         return;
     // Heard on Qt's queue, which Qt dispatches as the events come: on the game's queue they
@@ -142,11 +145,34 @@ Compositor::Compositor()
     listen(*wl, pointer, pressListener, this);
 }
 
-// Asked on first use, which is not at start-up: the main window asks nothing of it.
+void Compositor::letGo(const LoadedWayland::Calls& wl)
+{
+    for (wl_proxy* made : {pointer, seat, activation, gtkShell, registry}) {
+        if (made)
+            wl.destroy(made);
+    }
+    if (queue)
+        wl.destroyQueue(queue);
+}
+
+// The connection the calls speak on, Qt's unless a test has handed its own, and what its
+// compositor offers, asked on first use (which is not at start-up: the main window asks nothing
+// of it). Neither is let go in the game: Qt's connection closes before the program's statics go.
+WaylandConnection* spokenOn = nullptr;
+Compositor* asked = nullptr;
+
+const WaylandConnection& connection()
+{
+    if (!spokenOn)
+        spokenOn = new WaylandConnection(WaylandConnection::qts());
+    return *spokenOn;
+}
+
 Compositor& compositor()
 {
-    static Compositor asked;
-    return asked;
+    if (!asked)
+        asked = new Compositor(connection());
+    return *asked;
 }
 
 const XdgActivationProtocol::TokenListener tokenListener{
@@ -169,7 +195,7 @@ std::string activationToken(const LoadedWayland::Calls& wl, Compositor& composit
         wl.marshal(token, setSurface, nullptr, 1, 0, pressedSurface);
     wl.marshal(token, commit, nullptr, 1, 0);
     // Compositors answer the commit at once, before the round trip's end.
-    wl.roundtripQueue(LoadedWayland::display(), compositor.queue);
+    wl.roundtripQueue(connection().display, compositor.queue);
     wl.marshal(token, destroyToken, nullptr, 1, WL_MARSHAL_FLAG_DESTROY);
     return text;
 }
@@ -181,7 +207,7 @@ QWindow* windowUnderPointer()
     const wl_proxy* under = compositor().pointerSurface;
     const QWindowList windows = QGuiApplication::topLevelWindows();
     const auto found = std::find_if(windows.begin(), windows.end(), [under](QWindow* window) {
-        return under && window->isVisible() && LoadedWayland::surface(*window) == under;
+        return under && window->isVisible() && connection().surface(*window) == under;
     });
     return found == windows.end() ? nullptr : *found;
 }
@@ -215,7 +241,7 @@ public:
     ModalMark& operator=(const ModalMark&) = delete;
     ~ModalMark() override
     {
-        if (const LoadedWayland::Calls* wl = LoadedWayland::calls())
+        if (const LoadedWayland::Calls* wl = connection().calls)
             wl->marshal(m_extra, GtkShellProtocol::release, nullptr,
                         GtkShellProtocol::releaseVersion, WL_MARSHAL_FLAG_DESTROY);
     }
@@ -228,24 +254,39 @@ private:
 
 namespace WindowSystem {
 
+void speakWaylandOn(WaylandConnection connection)
+{
+    if (asked && spokenOn && spokenOn->calls)
+        asked->letGo(*spokenOn->calls);
+    delete asked;
+    asked = nullptr;
+    delete spokenOn;
+    spokenOn = new WaylandConnection(std::move(connection));
+}
+
+bool speaksToCompositor()
+{
+    return connection().display;
+}
+
 bool windowsDrawTheirTitleBars()
 {
-    return current() == Kind::Wayland && !compositor().drawsFrames;
+    return speaksToCompositor() && !compositor().drawsFrames;
 }
 
 bool activationRaises()
 {
-    return current() == Kind::Wayland && compositor().activationRaises;
+    return speaksToCompositor() && compositor().activationRaises;
 }
 
 bool activateForLatestPress(QWidget& window)
 {
-    if (current() != Kind::Wayland)
+    if (!speaksToCompositor())
         return false;
     Compositor& offered = compositor();
-    const LoadedWayland::Calls* wl = LoadedWayland::calls();
+    const LoadedWayland::Calls* wl = connection().calls;
     QWindow* shown = window.windowHandle();
-    wl_proxy* surface = shown ? LoadedWayland::surface(*shown) : nullptr;
+    wl_proxy* surface = shown ? connection().surface(*shown) : nullptr;
     if (!offered.seat || !offered.activationRaises || !wl || !surface)
         return false;
     if (!offered.activation)
@@ -261,23 +302,23 @@ bool activateForLatestPress(QWidget& window)
         pressed = shown->transientParent();
     const std::string token =
         offered.activation
-            ? activationToken(*wl, offered, pressed ? LoadedWayland::surface(*pressed) : nullptr)
+            ? activationToken(*wl, offered, pressed ? connection().surface(*pressed) : nullptr)
             : std::string();
     if (token.empty())
         return false;
     wl->marshal(offered.activation, XdgActivationProtocol::activate, nullptr, 1, 0, token.c_str(),
                 surface);
-    wl->flush(LoadedWayland::display());
+    wl->flush(connection().display);
     return true;
 }
 
 void markModalDialog(QWindow& window)
 {
-    if (current() != Kind::Wayland)
+    if (!speaksToCompositor())
         return;
     Compositor& offered = compositor();
-    const LoadedWayland::Calls* wl = LoadedWayland::calls();
-    wl_proxy* surface = LoadedWayland::surface(window);
+    const LoadedWayland::Calls* wl = connection().calls;
+    wl_proxy* surface = connection().surface(window);
     if (!wl || !surface || !offered.gtkShellName)
         return;
     // One mark for each surface.

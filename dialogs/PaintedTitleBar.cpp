@@ -1,4 +1,4 @@
-#include "dialogs/SideWindowTitleBar.h"
+#include "dialogs/PaintedTitleBar.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -32,9 +32,6 @@ constexpr QRgb edgeColour = 0x3B000000;
 constexpr QRgb crossShadow = 0xC2FFFFFF;
 
 constexpr int cornerRadius = 8;
-constexpr int controlSize = 24;
-// From the bar's right end to the close control's centre.
-constexpr int controlInset = 18;
 // The cross fills 8 by 8 pixels.
 constexpr qreal crossHalf = 4;
 constexpr qreal crossWidth = 1.5;
@@ -53,16 +50,18 @@ QPainterPath roundedTop(const QRectF& box, qreal radius)
 
 } // namespace
 
-SideWindowTitleBar::SideWindowTitleBar(QWidget& window) : QWidget(&window)
+PaintedTitleBar::PaintedTitleBar(QWidget& window)
+    : QWidget(&window), m_pointer(QApplication::startDragDistance())
 {
     setObjectName(QStringLiteral("titleBar"));
     setGeometry(edge, edge, window.width() - 2 * edge, barHeight);
+    m_pointer.setBarWidth(width());
     setMouseTracking(true);
     window.setAttribute(Qt::WA_TranslucentBackground);
     window.installEventFilter(this);
 }
 
-bool SideWindowTitleBar::eventFilter(QObject*, QEvent* event)
+bool PaintedTitleBar::eventFilter(QObject*, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::WindowTitleChange:
@@ -71,6 +70,7 @@ bool SideWindowTitleBar::eventFilter(QObject*, QEvent* event)
         break;
     case QEvent::Resize:
         setGeometry(edge, edge, window()->width() - 2 * edge, barHeight);
+        m_pointer.setBarWidth(width());
         break;
     case QEvent::Paint:
         paintWindowGround();
@@ -82,7 +82,7 @@ bool SideWindowTitleBar::eventFilter(QObject*, QEvent* event)
 }
 
 // Painted before the window's own painting: its edge, and its ground inside, round at the top.
-void SideWindowTitleBar::paintWindowGround()
+void PaintedTitleBar::paintWindowGround()
 {
     QWidget& window = *this->window();
     QPainter painter(&window);
@@ -95,13 +95,7 @@ void SideWindowTitleBar::paintWindowGround()
                      window.palette().window());
 }
 
-QRect SideWindowTitleBar::closeControl() const
-{
-    return QRect(width() - controlInset - controlSize / 2, (barHeight - 1 - controlSize) / 2,
-                 controlSize, controlSize);
-}
-
-void SideWindowTitleBar::paintEvent(QPaintEvent*)
+void PaintedTitleBar::paintEvent(QPaintEvent*)
 {
     const Look& look = window()->isActiveWindow() ? active : backdrop;
     QPainter painter(this);
@@ -117,7 +111,7 @@ void SideWindowTitleBar::paintEvent(QPaintEvent*)
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.fillRect(0, barHeight - 1, width(), 1, QColor::fromRgb(look.border));
 
-    const QRect control = closeControl();
+    const QRect control = m_pointer.closeControl();
     // The title is centred on the bar, and kept clear of the control on either side.
     const int margin = width() - control.left();
     QFont title = font();
@@ -130,10 +124,11 @@ void SideWindowTitleBar::paintEvent(QPaintEvent*)
                      painter.fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight,
                                                       titleBox.width()));
 
-    if (m_closePressed || m_closeUnderPointer) {
+    const bool pressed = m_pointer.closePressed();
+    const bool underPointer = m_pointer.closeUnderPointer();
+    if (pressed || underPointer) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(
-            QColor::fromRgb(m_closePressed && m_closeUnderPointer ? pressedGround : hoverGround));
+        painter.setBrush(QColor::fromRgb(pressed && underPointer ? pressedGround : hoverGround));
         painter.drawEllipse(control);
     }
     const QPointF centre = QRectF(control).center();
@@ -147,52 +142,40 @@ void SideWindowTitleBar::paintEvent(QPaintEvent*)
     drawCross(centre, QColor::fromRgb(look.text));
 }
 
-void SideWindowTitleBar::mousePressEvent(QMouseEvent* event)
+void PaintedTitleBar::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    if (closeControl().contains(event->position().toPoint())) {
-        m_closePressed = true;
-        update();
-        return;
-    }
-    m_movePressedAt = event->position().toPoint();
+    m_pointer.press(event->position().toPoint());
+    update();
 }
 
-void SideWindowTitleBar::mouseMoveEvent(QMouseEvent* event)
+void PaintedTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
-    // The move starts once the pointer has moved with the button held, so that a click on the
-    // bar leaves the window where it is and hands the compositor no grab. The compositor then
-    // moves the window until the button is let go.
-    if (m_movePressedAt && (event->buttons() & Qt::LeftButton) &&
-        (event->position().toPoint() - *m_movePressedAt).manhattanLength() >=
-            QApplication::startDragDistance()) {
-        m_movePressedAt.reset();
+    const bool wasUnderPointer = m_pointer.closeUnderPointer();
+    act(m_pointer.move(event->position().toPoint(), event->buttons() & Qt::LeftButton));
+    if (m_pointer.closeUnderPointer() != wasUnderPointer)
+        update();
+}
+
+void PaintedTitleBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    act(m_pointer.release(event->position().toPoint()));
+    update();
+}
+
+void PaintedTitleBar::leaveEvent(QEvent*)
+{
+    m_pointer.leave();
+    update();
+}
+
+void PaintedTitleBar::act(TitleBarPointer::Action action)
+{
+    if (action == TitleBarPointer::Action::StartMove)
         window()->windowHandle()->startSystemMove();
-        return;
-    }
-    const bool over = closeControl().contains(event->position().toPoint());
-    if (over != m_closeUnderPointer) {
-        m_closeUnderPointer = over;
-        update();
-    }
-}
-
-void SideWindowTitleBar::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_movePressedAt.reset();
-    if (!m_closePressed)
-        return;
-    m_closePressed = false;
-    update();
-    if (closeControl().contains(event->position().toPoint()))
+    else if (action == TitleBarPointer::Action::Close)
         window()->close();
-}
-
-void SideWindowTitleBar::leaveEvent(QEvent*)
-{
-    m_closeUnderPointer = false;
-    update();
 }

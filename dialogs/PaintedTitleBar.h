@@ -1,22 +1,23 @@
 #pragma once
 
+#include "dialogs/TitleBarPointer.h"
+
 #include <QWidget>
-#include <optional>
 
 // The title bar that a window of the game paints itself where the window system draws none, and
 // the window's edge: the window's title and a close control, in the look of the desktop's own
 // dialogs, with the top corners rounded. A drag on the bar moves the window; there is nothing to
 // minimise, maximise or resize. Serves the side windows and the message boxes.
-class SideWindowTitleBar : public QWidget
+class PaintedTitleBar : public QWidget
 {
 public:
     // Lies across the top of the window inside its edge, and follows the window's width, its
     // title and whether it has the keyboard. The window paints no background of its own from
     // then on: the bar paints it, so that the corners stay clear. Call it before the window is
     // first shown.
-    explicit SideWindowTitleBar(QWidget& window);
+    explicit PaintedTitleBar(QWidget& window);
 
-    static constexpr int barHeight = 37;
+    static constexpr int barHeight = TitleBarPointer::barHeight;
     // The dark line round the window, outside what it shows.
     static constexpr int edge = 1;
 
@@ -29,12 +30,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    QRect closeControl() const;
     void paintWindowGround();
+    void act(TitleBarPointer::Action action);
 
-    // The close control closes the window when the press that began on it ends on it.
-    bool m_closePressed = false;
-    // Where a press on the rest of the bar began, until it ends or starts a move.
-    std::optional<QPoint> m_movePressedAt;
-    bool m_closeUnderPointer = false;
+    TitleBarPointer m_pointer;
 };

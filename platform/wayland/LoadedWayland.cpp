@@ -1,14 +1,16 @@
-#include "platform/LoadedWayland.h"
+#include "platform/wayland/LoadedWayland.h"
 
 #include "platform/LoadedLibrary.h"
+#include "platform/wayland/WaylandConnection.h"
 
 #include <QGuiApplication>
 #include <optional>
 #include <qpa/qplatformnativeinterface.h>
 
-namespace LoadedWayland {
+namespace {
 
-wl_display* display()
+// The connection of Qt's Wayland platform, or null on any other platform.
+wl_display* qtDisplay()
 {
     // Qt 6.4 names the objects of its Wayland connection only through its platform's native
     // interface.
@@ -18,10 +20,24 @@ wl_display* display()
     return static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
 }
 
+// The window's surface on Qt's connection; null until Qt has made the native window.
+wl_proxy* qtSurface(QWindow& window)
+{
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    if (!native || !window.handle())
+        return nullptr;
+    return static_cast<wl_proxy*>(native->nativeResourceForWindow("surface", &window));
+}
+
+} // namespace
+
+namespace LoadedWayland {
+
 const Calls* calls()
 {
     static const std::optional<Calls> loaded = LoadedLibrary::table<Calls>(
         "libwayland-client.so.0", std::pair{"wl_display_create_queue", &Calls::createQueue},
+        std::pair{"wl_event_queue_destroy", &Calls::destroyQueue},
         std::pair{"wl_display_roundtrip_queue", &Calls::roundtripQueue},
         std::pair{"wl_display_flush", &Calls::flush},
         std::pair{"wl_proxy_create_wrapper", &Calls::createWrapper},
@@ -36,12 +52,10 @@ const Calls* calls()
     return loaded ? &*loaded : nullptr;
 }
 
-wl_proxy* surface(QWindow& window)
-{
-    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    if (!native || !window.handle())
-        return nullptr;
-    return static_cast<wl_proxy*>(native->nativeResourceForWindow("surface", &window));
-}
-
 } // namespace LoadedWayland
+
+WaylandConnection WaylandConnection::qts()
+{
+    wl_display* display = qtDisplay();
+    return {display, display ? LoadedWayland::calls() : nullptr, qtSurface};
+}

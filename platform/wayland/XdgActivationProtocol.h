@@ -8,6 +8,9 @@
 // are written out here rather than made by wayland-scanner: the scanner's tables name the core
 // interfaces (wl_surface, wl_seat) as symbols of the client library, which the game does not
 // link; an object argument is sent without its interface.
+//
+// Follows staging/xdg-activation/xdg-activation-v1.xml of wayland-protocols, version 1; the unit
+// tests compare the tables with those that the scanner makes from it.
 namespace XdgActivationProtocol {
 
 extern const wl_interface activation;

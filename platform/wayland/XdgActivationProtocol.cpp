@@ -1,4 +1,4 @@
-#include "platform/XdgActivationProtocol.h"
+#include "platform/wayland/XdgActivationProtocol.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/LoadedXcb.h"
+#include "platform/x11/LoadedXcb.h"
 
 #include "platform/LoadedLibrary.h"
 

@@ -7,6 +7,10 @@
 // a window is made a modal dialog of its parent, and which from the fourth version on can be let
 // go before the client ends. Written out by hand, as XdgActivationProtocol is, for the same
 // reason.
+//
+// Follows gtk-shell.xml of GTK 3 (gdk/wayland/protocol/), which no Debian package installs, at
+// version 4: gtk_shell1 with the one request the game sends, get_gtk_surface, and gtk_surface1
+// with its requests and events up to that version.
 namespace GtkShellProtocol {
 
 extern const wl_interface shell;

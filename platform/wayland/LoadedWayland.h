@@ -2,17 +2,15 @@
 
 #include <wayland-client-core.h>
 
-class QWindow;
-
-// The Wayland client library's calls, taken from the copy that Qt's Wayland platform has loaded,
-// and the objects of Qt's own connection that the game speaks through. The game does not link
-// the library, so that a start on X11 does not load it.
+// The Wayland client library's calls, taken from the copy that Qt's Wayland platform has loaded.
+// The game does not link the library, so that a start on X11 does not load it.
 namespace LoadedWayland {
 
 // Every call that the game makes to the compositor.
 struct Calls
 {
     decltype(wl_display_create_queue)* createQueue;
+    decltype(wl_event_queue_destroy)* destroyQueue;
     decltype(wl_display_roundtrip_queue)* roundtripQueue;
     decltype(wl_display_flush)* flush;
     decltype(wl_proxy_create_wrapper)* createWrapper;
@@ -26,14 +24,8 @@ struct Calls
     const wl_interface* pointerInterface;
 };
 
-// The connection of Qt's Wayland platform, or null on any other platform.
-wl_display* display();
-
 // The calls, taken from the loaded library on first use; null when the library is not loaded or
 // lacks any of them.
 const Calls* calls();
-
-// The window's surface on Qt's connection; null until Qt has made the native window.
-wl_proxy* surface(QWindow& window);
 
 } // namespace LoadedWayland
