@@ -1,7 +1,7 @@
 // The calls of WindowSystem that only an X server answers, made straight to it through the
 // libraries that Qt's X11 platform has loaded; each does nothing, or what Qt can do, elsewhere.
-#include "platform/x11/LoadedXcb.h"
 #include "platform/WindowSystem.h"
+#include "platform/x11/LoadedXcb.h"
 
 #include <QGuiApplication>
 #include <QWidget>
