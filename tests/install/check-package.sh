@@ -52,7 +52,7 @@ files_under() {
 # check_layout NAME ROOT PREFIX COMMAND-DIR [MORE-FILES...]
 check_layout() {
     local name=$1 base=$2$3 command_dir=$4 size
-    local command=$base/$command_dir/vore-trelliq program=$base/libexec/vore-trelliq/vore-trelliq
+    local program=$base/libexec/vore-trelliq/vore-trelliq
     if ! diff -u <(expected_files "$command_dir" "${@:5}") <(files_under "$base") \
         >"$work/layout.diff"; then
         fail "$name: the installed files differ from the layout:"

@@ -34,6 +34,7 @@ start_window_manager
 start_game
 pointer_away
 screenshot
+# shellcheck disable=SC2154 # screenshot sets shot
 readonly first_shot=$shot
 
 runs_installed_program() {
@@ -63,7 +64,7 @@ key_places_filled() {
         var=elem_$label
         read -r x y width height <<<"${!var}"
         local box="${width}x$height+$((win_x + x))+$((win_y + y))"
-        changed=$(compare -metric AE -fuzz 10% "$first_shot[$box]" "$shot[$box]" null: 2>&1 || true)
+        changed=$(compare -metric AE -fuzz 10% "${first_shot}[$box]" "${shot}[$box]" null: 2>&1 || true)
         ((changed * 4 >= width * height)) || return 1
     done
 }
