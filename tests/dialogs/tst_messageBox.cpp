@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <functional>
 #include <optional>
 
 // The game's window, whose close control would ask the question again.
@@ -26,6 +27,24 @@ struct Connections : QObject
     }
 };
 
+// Runs the box of the shown game's window, handing the player the box while it is shown, until
+// the player has acted on it.
+QMessageBox::StandardButton runPlayed(ModalBox& box, QWidget& game,
+                                      const std::function<bool(QMessageBox&)>& player)
+{
+    game.show();
+    if (!QTest::qWaitForWindowExposed(&game))
+        return QMessageBox::NoButton;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (shown && shown->isVisible() && player(*shown))
+            look.stop();
+    });
+    look.start(10);
+    return box.run(QStringLiteral("New game?"));
+}
+
 class MessageBoxTest : public QObject
 {
     Q_OBJECT
@@ -38,24 +57,19 @@ private slots:
         ModalBox box(QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);
         Pressed game;
         box.setOwner(&game, {});
-        game.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&game));
         bool answered = false;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!shown || !shown->isVisible())
-                return;
-            answer.stop();
-            QTest::keyClick(shown, Qt::Key_Escape);
-            // Delivered as the window system hands on a press: to the game's window, which Qt
-            // no longer blocks.
-            QTest::mousePress(game.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
-            QTest::mouseRelease(game.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
-            answered = true;
-        });
-        answer.start(10);
-        QCOMPARE(box.run(QStringLiteral("New game?")), QMessageBox::Cancel);
+        QCOMPARE(runPlayed(box, game,
+                           [&](QMessageBox& shown) {
+                               QTest::keyClick(&shown, Qt::Key_Escape);
+                               // Delivered as the window system hands on a press: to the game's
+                               // window, which Qt no longer blocks.
+                               QTest::mousePress(game.windowHandle(), Qt::LeftButton, {},
+                                                 QPoint(10, 10));
+                               QTest::mouseRelease(game.windowHandle(), Qt::LeftButton, {},
+                                                   QPoint(10, 10));
+                               return answered = true;
+                           }),
+                 QMessageBox::Cancel);
         QVERIFY(answered);
         QCOMPARE(game.presses, 0);
         QVERIFY(!QApplication::activeModalWidget());
@@ -72,25 +86,20 @@ private slots:
         QWidget game;
         QMessageBox* dressed = nullptr;
         box.setOwner(&game, [&dressed](QMessageBox& shown) { dressed = &shown; });
-        game.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&game));
         QMessageBox* firstShown = nullptr;
         std::optional<Qt::WindowStates> shownAgainAs;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!shown || !shown->isVisible())
-                return;
-            if (!firstShown) {
-                firstShown = shown;
-                shown->setWindowState(Qt::WindowMaximized);
-                return;
-            }
-            shownAgainAs = shown->windowState();
-            QTest::keyClick(shown, Qt::Key_Escape);
-        });
-        answer.start(10);
-        QCOMPARE(box.run(QStringLiteral("Hidden screen")), QMessageBox::Ok);
+        QCOMPARE(runPlayed(box, game,
+                           [&](QMessageBox& shown) {
+                               if (!firstShown) {
+                                   firstShown = &shown;
+                                   shown.setWindowState(Qt::WindowMaximized);
+                                   return false;
+                               }
+                               shownAgainAs = shown.windowState();
+                               QTest::keyClick(&shown, Qt::Key_Escape);
+                               return true;
+                           }),
+                 QMessageBox::Ok);
         QVERIFY(firstShown);
         QCOMPARE(firstShown->parentWidget(), &game);
         QCOMPARE(dressed, firstShown);
@@ -105,24 +114,20 @@ private slots:
         ModalBox box(QMessageBox::Ok, QMessageBox::Ok);
         QWidget game;
         box.setOwner(&game, {});
-        game.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&game));
         QPointer<QWindow> boxWindow;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (shown && shown->isVisible() && QGuiApplication::focusWindow()) {
-                boxWindow = shown->windowHandle();
-                QTest::keyClick(shown, Qt::Key_Escape);
-            }
-        });
-        answer.start(10);
+        const auto answer = [&](QMessageBox& shown) {
+            if (!QGuiApplication::focusWindow())
+                return false;
+            boxWindow = shown.windowHandle();
+            QTest::keyClick(&shown, Qt::Key_Escape);
+            return true;
+        };
         const char* focusMoved = SIGNAL(focusObjectChanged(QObject*));
-        box.run(QStringLiteral("Hidden screen"));
+        runPlayed(box, game, answer);
         QVERIFY(boxWindow);
         const int afterOne = Connections::of(*boxWindow, focusMoved);
         for (int showing = 2; showing <= 4; ++showing)
-            box.run(QStringLiteral("Hidden screen"));
+            runPlayed(box, game, answer);
         QCOMPARE(Connections::of(*boxWindow, focusMoved), afterOne);
     }
 };
