@@ -1,6 +1,7 @@
 #include "platform/ModalBox.h"
 
 #include "platform/AppInfo.h"
+#include "platform/InputHeldBack.h"
 #include "platform/QtTranslation.h"
 #include "platform/WindowSystem.h"
 
@@ -8,8 +9,6 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
-#include <iterator>
 #include <utility>
 
 // Takes the box down, which ends its run, so that it is shown anew: mapped again, a window comes
@@ -112,36 +111,6 @@ private:
     bool m_marked = false;
 };
 
-// Keeps the player's presses and the window system's close requests from every window but the
-// box for as long as the box runs. Qt unblocks the game's windows as the box hides, and its event
-// loop hands on everything queued by then before the run returns: a press on the game's close
-// control queued behind the answer would otherwise ask the question again from inside its own run.
-class InputHeldBack : public QObject
-{
-public:
-    explicit InputHeldBack(QMessageBox& box) : m_box(box) { qApp->installEventFilter(this); }
-    ~InputHeldBack() override { qApp->removeEventFilter(this); }
-    InputHeldBack(const InputHeldBack&) = delete;
-    InputHeldBack& operator=(const InputHeldBack&) = delete;
-
-    bool eventFilter(QObject* receiver, QEvent* event) override
-    {
-        constexpr QEvent::Type heldBack[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                             QEvent::MouseButtonDblClick, QEvent::Close};
-        if (std::find(std::begin(heldBack), std::end(heldBack), event->type()) ==
-            std::end(heldBack))
-            return false;
-        if (auto* widget = qobject_cast<QWidget*>(receiver))
-            return widget->window() != &m_box;
-        if (auto* window = qobject_cast<QWindow*>(receiver))
-            return window != m_box.windowHandle();
-        return false;
-    }
-
-private:
-    QMessageBox& m_box;
-};
-
 ModalBox::ModalBox(QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
     : m_buttons(buttons), m_defaultButton(defaultButton)
 {}
@@ -182,7 +151,10 @@ QMessageBox::StandardButton ModalBox::run(const QString& text)
     shown.setAttribute(Qt::WA_Moved, false);
     shown.setDefaultButton(m_defaultButton);
     int answer = 0;
-    const InputHeldBack heldBack(shown);
+    // Qt unblocks the game's windows as the box hides, and its event loop hands on everything
+    // queued by then before the run returns: a press on the game's close control queued behind
+    // the answer would otherwise ask the question again from inside its own run.
+    const InputHeldBack heldBack(&shown);
     do
         answer = shown.exec();
     while (m_shownAgain->takenDown());

@@ -1,7 +1,7 @@
 #include "platform/WindowShownNotice.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include "platform/InputHeldBack.h"
+
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -32,21 +32,6 @@ enum WaitEnd
 {
     shown = 1,
     ended,
-};
-
-// Holds back the player's input to every window of the game while the new game starts, as the
-// question did while it was open: nothing the player does reaches a game that is ending.
-class InputHeldBack : public QObject
-{
-public:
-    InputHeldBack() { QCoreApplication::instance()->installEventFilter(this); }
-    ~InputHeldBack() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        return event->isInputEvent() || event->type() == QEvent::Close ||
-               event->type() == QEvent::Shortcut;
-    }
 };
 
 // Passes on to this game's error output the end of what the new game wrote to its own, and
@@ -178,6 +163,7 @@ NewGameStart Wait::untilShown(pid_t game, std::chrono::milliseconds limit)
     // Without the pipe the old game cannot know; it goes on as if the window were shown.
     if (m_readEnd < 0)
         return {};
+    // As the question did while it was open.
     const InputHeldBack inputHeldBack;
     QEventLoop loop;
     // The first of the ends counts: the word and the end of a game that showed and then ended
