@@ -1,18 +1,19 @@
 #include "platform/InputHeldBack.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
 
+// The application need not be a QApplication: a program without windows may wait for a new game.
 InputHeldBack::InputHeldBack(const QWidget* except) : m_except(except)
 {
-    qApp->installEventFilter(this);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 InputHeldBack::~InputHeldBack()
 {
-    qApp->removeEventFilter(this);
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
 bool InputHeldBack::eventFilter(QObject* receiver, QEvent* event)
